@@ -1,0 +1,32 @@
+// Zorvane's entry point: wires the Win32 platform to the main window and runs the message loop.
+#include "mainwindow/form_velkan.h"
+#include "platform/win32/forms/forms_backend_win32.h"
+#include "platform/win32/forms/runtime_win32.h"
+#include "platform/win32/locale_win32.h"
+#include "platform/win32/memory_status_win32.h"
+#include "platform/win32/shell_win32.h"
+#include "platform/win32/window_messages_win32.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  using namespace zv::platform;
+
+  Win32TimerService timers(instance);
+  Win32MessageBoxes messages;
+  Win32EventLoop loop;
+  Win32Application application;
+  ResourcePictures pictures(instance);
+  Win32SystemColors colors;
+  zv::forms::Runtime runtime{nullptr, &timers, &messages, &loop, &application, &pictures, &colors};
+  Win32FormsBackend backend(instance, runtime);
+  MemoryDcHandle measureDc(CreateCompatibleDC(nullptr));
+  GdiTextRenderer measure(measureDc.get(), backend.Resources());
+  runtime.text = &measure;
+
+  Win32MemoryStatus memory;
+  Win32RegionalSettings regional;
+  Win32ShellExecutor shell;
+  Win32WindowMessages windows;
+  zv::mainwindow::FormVelkan mainWindow(runtime, {memory, regional, shell, windows});
+  backend.Load(mainWindow.GetForm());
+  return loop.Run();
+}

@@ -1,0 +1,263 @@
+// FormVelkan as data: 786 × 557 skinned window with four pages.
+#include "forms/velkan_definition.h"
+
+#include <string>
+
+namespace zv::forms {
+namespace {
+
+constexpr Color kSystemWindow = 0x80000005u;
+constexpr Color kSystemWindowText = 0x80000008u;
+constexpr Color kDarkGrey = 0x404040;
+constexpr Color kGrey = 0x808080;
+constexpr Color kGreen = 0x008000;
+constexpr Color kRed = 0x0000FF;
+constexpr Color kWhite = 0xFFFFFF;
+
+Font Arial(double points, bool underline = false) {
+  return Font{.face = "Arial", .points = points, .underline = underline, .charset = kCharsetDefault};
+}
+Font SongTi(double points, int weight = kFontWeightNormal) {
+  return Font{.face = "宋体", .points = points, .weight = weight, .charset = kCharsetGb2312};
+}
+
+ControlDefinition TextLabel(std::string name, std::string parent, int left, int top, int width, int height,
+                            std::string caption, std::optional<Color> color, Font font) {
+  return {.kind = ControlKind::Label,
+          .name = std::move(name),
+          .parent = std::move(parent),
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = height,
+          .caption = std::move(caption),
+          .foreColor = color,
+          .font = std::move(font),
+          .transparent = true,
+          .autoSize = true};
+}
+
+ControlDefinition ImageAt(std::string name, int index, std::string parent, int left, int top, int width,
+                          int height, std::string picture) {
+  return {.kind = ControlKind::Image,
+          .name = std::move(name),
+          .index = index,
+          .parent = std::move(parent),
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = height,
+          .picture = std::move(picture)};
+}
+
+ControlDefinition Page(std::string name, int left, int top, int width, int height) {
+  return {.kind = ControlKind::PictureBox,
+          .name = std::move(name),
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = height,
+          .foreColor = kSystemWindowText,
+          .backColor = kSystemWindow,
+          .font = SongTi(9)};
+}
+
+ControlDefinition Legend(std::string name, int left, Color color) {
+  return {.kind = ControlKind::Shape,
+          .name = std::move(name),
+          .parent = "PictureState",
+          .left = left,
+          .top = Px(96),
+          .width = Px(9),
+          .height = Px(9),
+          .filled = true,
+          .fillColor = color,
+          .borderColor = color};
+}
+
+ControlDefinition Check(std::string name, int top, int width, std::string caption, int tabIndex) {
+  return {.kind = ControlKind::CheckBox,
+          .name = std::move(name),
+          .parent = "PictureSettings",
+          .left = Px(24),
+          .top = top,
+          .width = width,
+          .height = Px(17),
+          .caption = std::move(caption),
+          .foreColor = kSystemWindowText,
+          .backColor = kSystemWindow,
+          .font = Arial(9),
+          .tabIndex = tabIndex};
+}
+
+void AddWindowControls(FormDefinition& d) {
+  auto& c = d.controls;
+  c.push_back(TextLabel("Label1", "", Px(32), Px(6), Px(96), Px(15), "Zorvane", kDarkGrey, Arial(9)));
+  c.push_back(TextLabel("LabelState", "", Px(48), Px(113), Px(96), Px(12), "系统内存使用状态", kWhite, SongTi(9)));
+  c.push_back(TextLabel("Label10", "", Px(728), Px(536), Px(29), Px(13), "v3.8.3", kDarkGrey, Arial(7.5)));
+  auto link = TextLabel("LabelHomePage2", "", Px(16), Px(536), Px(168), Px(12), std::string(kHomePageAddress), kGrey,
+                        SongTi(9));
+  link.cursor = Cursor::Link;
+  c.push_back(link);
+  const char* minLooks[] = {"min_normal", "min_hover", "min_pressed"};
+  const char* exitLooks[] = {"exit_normal", "exit_hover", "exit_pressed"};
+  for (int i = 0; i < 3; ++i) {
+    c.push_back(ImageAt("ImageMin", i, "", Px(720), Px(8 + 16 * i), Px(28), Px(15), minLooks[i]));
+    c.push_back(ImageAt("ImageExit", i, "", Px(752), Px(8 + 16 * i), Px(28), Px(15), exitLooks[i]));
+  }
+  struct Nav {
+    const char* name;
+    const char* picture;
+    Point selected;
+    Point normal;
+  };
+  const Nav navs[] = {{"ImageStatus", "nav_status", {1, 290}, {0, 136}},
+                      {"ImageRecords", "nav_records", {0, 328}, {0, 171}},
+                      {"ImageSettings", "nav_settings", {1, 370}, {0, 206}},
+                      {"ImageAbout", "nav_about", {0, 408}, {0, 241}}};
+  for (const Nav& n : navs) {
+    const std::string base = n.picture;
+    c.push_back(ImageAt(n.name, 0, "", Px(n.selected.x), Px(n.selected.y), Px(199), Px(36), base + "_selected"));
+    c.push_back(ImageAt(n.name, 1, "", Px(n.normal.x), Px(n.normal.y), Px(199), Px(36), base + "_normal"));
+  }
+  c.push_back(Page("PictureState", Px(208), Px(136), Px(553), Px(377)));
+  c.push_back(Page("PictureRecords", Px(760), Px(152), Px(513), Px(369)));
+  c.push_back(Page("PictureSettings", Px(472), Px(136), Px(457), Px(289)));
+  c.push_back(Page("PictureAbout", Px(616), Px(176), Px(513), Px(353)));
+}
+
+void AddStatusPage(FormDefinition& d) {
+  auto& c = d.controls;
+  const std::string page = "PictureState";
+  c.push_back(ImageAt("Image2", -1, page, Px(40), Px(16), Px(102), Px(22), "header_resources"));
+  c.push_back(Legend("Shape2", Px(48), 0x00FF00));
+  c.push_back(TextLabel("Label14", page, Px(64), Px(96), Px(21), Px(13), "CPU", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape3", Px(96), 0x0000FF));
+  c.push_back(TextLabel("Label15", page, Px(112), Px(96), Px(38), Px(13), "Memory", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape4", Px(160), 0x00C0C0));
+  c.push_back(TextLabel("Label16", page, Px(176), Px(96), Px(46), Px(13), "Page File", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape6", Px(240), 0xFF80FF));
+  c.push_back(TextLabel("Label18", page, Px(256), Px(96), Px(51), Px(13), "Disk Space", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape5", Px(320), 0xFF0000));
+  c.push_back(
+      TextLabel("Label17", page, Px(336), Px(96), Px(72), Px(13), "Virtual Memory", std::nullopt, Arial(7.5)));
+  c.push_back(ImageAt("Image3", -1, page, Px(40), Px(120), Px(102), Px(22), "header_memory"));
+  c.push_back(TextLabel("Label2", page, Px(48), Px(152), Px(72), Px(15), "内存使用率：", std::nullopt, Arial(9)));
+  c.push_back(TextLabel("LabelMemoryUsedPercent", page, Px(136), Px(144), Px(47), Px(27), "30%", kRed, Arial(18)));
+  c.push_back(TextLabel("Label5", page, Px(72), 2600, Px(48), Px(15), "总内存：", std::nullopt, Arial(9)));
+  c.push_back(TextLabel("LabelMemoryAll", page, Px(136), 2600, Px(27), Px(15), "0 MB", kDarkGrey, Arial(9)));
+  c.push_back(TextLabel("Label8", page, Px(60), Px(196), Px(60), Px(15), "空闲内存：", std::nullopt, Arial(9)));
+  c.push_back(TextLabel("LabelMemoryLeft", page, Px(136), Px(196), Px(27), Px(15), "0 MB", kGreen, Arial(9)));
+  c.push_back(ImageAt("Image4", -1, page, Px(40), Px(272), Px(102), Px(22), "header_settings"));
+  c.push_back(TextLabel("Label3", page, Px(52), Px(304), Px(84), Px(15), "自动释放内存：", std::nullopt, Arial(9)));
+  c.push_back(TextLabel("LabelAutoFreeMemory", page, Px(160), Px(304), Px(36), Px(15), "未启用", kGreen, Arial(9)));
+  c.push_back(TextLabel("LabelSettings2", page, Px(216), Px(304), Px(24), Px(15), "设置", kGreen, Arial(9, true)));
+  c.push_back(TextLabel("Label4", page, Px(52), Px(328), Px(240), Px(15), "启用后可实时、自动、智能对内存进行释放。", kGrey,
+                        Arial(9)));
+}
+
+void AddRecordsPage(FormDefinition& d) {
+  auto& c = d.controls;
+  c.push_back({.kind = ControlKind::Shape,
+               .name = "Shape1",
+               .parent = "PictureRecords",
+               .left = Px(16),
+               .top = Px(8),
+               .width = Px(491),
+               .height = Px(347),
+               .borderColor = 0xE0E0E0});
+  c.push_back({.kind = ControlKind::TextBox,
+               .name = "TextRecords",
+               .parent = "PictureRecords",
+               .left = Px(24),
+               .top = 200,
+               .width = Px(481),
+               .height = Px(337),
+               .font = SongTi(9),
+               .tabIndex = 6});
+}
+
+void AddSettingsPage(FormDefinition& d) {
+  auto& c = d.controls;
+  const std::string page = "PictureSettings";
+  c.push_back(Check("CheckAutorun", Px(24), Px(353), "开机自启动", 1));
+  c.push_back(Check("CheckAutoMin", Px(48), Px(353), "启动缩小到托盘图标区，后台运行", 2));
+  c.push_back(Check("CheckShowMiniWindow", Px(72), Px(353), "显示迷你状态窗口", 3));
+  c.push_back(Check("CheckAutoFreeMemory", Px(112), Px(97), "自动释放内存", 4));
+  auto wrapped = TextLabel("Label6", page, Px(24), Px(136), Px(404), Px(28),
+                           "启用后软件状实时、自动、智能对内存进行释放。无需手动操作，可使系统内存状态时刻保持最佳。", kGreen,
+                           Arial(9));
+  wrapped.autoSize = false;
+  c.push_back(wrapped);
+  c.push_back({.kind = ControlKind::Label,
+               .name = "Label11",
+               .parent = page,
+               .left = Px(24),
+               .top = Px(176),
+               .width = Px(60),
+               .height = Px(15),
+               .caption = "释放频率：",
+               .foreColor = kSystemWindowText,
+               .backColor = kSystemWindow,
+               .font = Arial(9),
+               .autoSize = true});
+  c.push_back({.kind = ControlKind::ComboBox,
+               .name = "ComboInterval",
+               .parent = page,
+               .left = Px(88),
+               .top = Px(176),
+               .width = Px(81),
+               .height = Px(23),
+               .font = Arial(9),
+               .tabIndex = 5});
+}
+
+void AddAboutPage(FormDefinition& d) {
+  auto& c = d.controls;
+  const std::string page = "PictureAbout";
+  auto prose = [&](std::string name, int top, int height, std::string text) {
+    auto label = TextLabel(std::move(name), page, Px(136), Px(top), Px(373), Px(height), std::move(text), kDarkGrey,
+                           SongTi(9));
+    label.autoSize = false;
+    return label;
+  };
+  c.push_back(ImageAt("Image1", -1, page, Px(48), Px(24), Px(68), Px(71), "logo"));
+  c.push_back(TextLabel("Label12", page, Px(136), Px(64), Px(104), Px(12), "Zorvane", kDarkGrey,
+                        SongTi(9, kFontWeightBold)));
+  c.push_back(prose("Label9", 88, 44,
+                    "小巧实用的内存释放软件，可对系统内存进行智能自动化释放。使系统内存状态时刻保持最佳，提升系统性能，防止卡顿、死机。"));
+  c.push_back(prose("Label13", 128, 44,
+                    "特别适用于常期处于开机状态的电脑。如：服务器，由于长期运行软件会使用越来越多内存，内存如不能得到及时回收，"
+                    "则将引起系统性能下降、卡顿、死机。"));
+  c.push_back(prose("Label19", 176, 20, "对于老旧电脑，释放内存带来的系统性能提升效果也十分显著。"));
+  auto link = TextLabel("LabelHomePage", page, Px(136), Px(200), Px(155), Px(15), std::string(kHomePageAddress), kGrey,
+                        Arial(9));
+  link.cursor = Cursor::Link;
+  c.push_back(link);
+}
+
+FormDefinition MakeDefinition() {
+  FormDefinition d{.name = "FormVelkan",
+                   .caption = "Zorvane",
+                   .clientSize = {786, 557},
+                   .picture = "skin",
+                   .border = FormBorder::None,
+                   .showInTaskbar = true};
+  AddWindowControls(d);
+  AddStatusPage(d);
+  AddRecordsPage(d);
+  AddSettingsPage(d);
+  AddAboutPage(d);
+  d.timers.push_back({.name = "TimerGetMemoryState", .interval = 200, .enabled = true});
+  d.timers.push_back({.name = "TimerAutoFreeMemory", .interval = 1000, .enabled = true});
+  return d;
+}
+
+}  // namespace
+
+const FormDefinition& FormVelkanDefinition() {
+  static const FormDefinition definition = MakeDefinition();
+  return definition;
+}
+
+}  // namespace zv::forms

@@ -1,0 +1,61 @@
+// Geometry, visibility and event raising shared by every control.
+#include "platform/forms/control.h"
+
+#include "platform/forms/container.h"
+#include "platform/forms/form.h"
+
+namespace zv::forms {
+
+Control::Control(ControlKind kind, std::string name, int index)
+    : kind_(kind), name_(std::move(name)), index_(index) {}
+
+Form* Control::OwnerForm() {
+  Control* c = this;
+  while (c->parent_ != nullptr) c = c->parent_;
+  return c->kind_ == ControlKind::Form ? static_cast<Form*>(c) : nullptr;
+}
+
+bool Control::IsWindowless() const {
+  return kind_ == ControlKind::Label || kind_ == ControlKind::Image || kind_ == ControlKind::Shape;
+}
+
+void Control::Move(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  Notify(Change::Bounds);
+}
+
+Rect Control::PixelBounds() const {
+  const int x = TwipsToPixels(left_);
+  const int y = TwipsToPixels(top_);
+  return {x, y, x + TwipsToPixels(width_), y + TwipsToPixels(height_)};
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  Notify(Change::Visible);
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Notify(Change::Enabled);
+}
+
+void Control::RaiseClick() const {
+  if (onClick) onClick();
+}
+
+void Control::RaiseDblClick() const {
+  if (onDblClick) onDblClick();
+}
+
+void Control::Notify(Change what) const {
+  if (peer_ != nullptr) peer_->Changed(what);
+}
+
+}  // namespace zv::forms

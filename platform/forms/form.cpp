@@ -1,0 +1,42 @@
+// Forms: timers they own and the show, hide and unload life cycle.
+#include "platform/forms/form.h"
+
+namespace zv::forms {
+
+Form::Form(Runtime& runtime, std::string name) : Container(ControlKind::Form, std::move(name), -1), runtime_(runtime) {
+  SetVisible(false);
+}
+
+Form::~Form() {
+  timers_.clear();
+  if (formPeer_ != nullptr && !unloaded_) formPeer_->Destroy();
+}
+
+Timer& Form::AddTimer(std::string name) {
+  timers_.push_back(std::make_unique<Timer>(*runtime_.timers, std::move(name)));
+  return *timers_.back();
+}
+
+Timer* Form::FindTimer(std::string_view name) const {
+  for (const auto& t : timers_) {
+    if (t->Name() == name) return t.get();
+  }
+  return nullptr;
+}
+
+void Form::Show() {
+  if (unloaded_) return;
+  SetVisible(true);
+  if (formPeer_ != nullptr) formPeer_->Activate();
+}
+
+void Form::Hide() { SetVisible(false); }
+
+void Form::Unload() {
+  if (unloaded_) return;
+  for (auto& t : timers_) t->SetEnabled(false);
+  unloaded_ = true;
+  if (formPeer_ != nullptr) formPeer_->Destroy();
+}
+
+}  // namespace zv::forms

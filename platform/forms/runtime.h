@@ -1,0 +1,83 @@
+// Services of the forms runtime that windows, controls and handlers rely on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/canvas.h"
+#include "platform/color.h"
+#include "platform/geometry.h"
+#include "platform/picture.h"
+
+namespace zv::forms {
+
+class Form;
+class Timer;
+
+enum class MessageIcon { None, Information };
+
+// Modal message boxes captioned with the application title, OK button only.
+class MessageBoxService {
+ public:
+  virtual ~MessageBoxService() = default;
+  // Returns when the user closed the box; events keep being served meanwhile.
+  virtual void Show(std::string_view text, MessageIcon icon) = 0;
+};
+
+class EventLoop {
+ public:
+  virtual ~EventLoop() = default;
+  // Handles every pending event, then returns.
+  virtual void DoEvents() = 0;
+  // Ends the program's message loop once the current event has been handled.
+  virtual void Quit() = 0;
+};
+
+// Runs the ticks of window timers on the user-interface thread.
+class TimerService {
+ public:
+  virtual ~TimerService() = default;
+  virtual void Start(Timer& timer, int intervalMs) = 0;
+  virtual void Stop(Timer& timer) = 0;
+};
+
+class Application {
+ public:
+  virtual ~Application() = default;
+  static constexpr std::string_view kTitle = "Zorvane";
+  // The executable's folder, without a trailing separator except at a drive root.
+  virtual std::string Folder() = 0;
+  // The executable's file name without its extension.
+  virtual std::string ExeName() = 0;
+  // The primary screen in pixels.
+  virtual Size ScreenSize() = 0;
+};
+
+// The pictures of the window definitions, by name (e.g. "skin").
+class PictureSource {
+ public:
+  virtual ~PictureSource() = default;
+  // Null when there is no such picture.
+  virtual const Picture* Find(std::string_view name) = 0;
+};
+
+// Resolves system colours (0x800000nn) to the colour the platform uses at this moment.
+class SystemColors {
+ public:
+  virtual ~SystemColors() = default;
+  virtual Color Get(int index) = 0;
+  Color Resolve(Color c) { return IsSystemColor(c) ? Get(SystemColorIndex(c)) : c; }
+};
+
+struct Runtime {
+  TextRenderer* text = nullptr;  // measures captions; never null once a form is built
+  TimerService* timers = nullptr;
+  MessageBoxService* messages = nullptr;
+  EventLoop* loop = nullptr;
+  Application* app = nullptr;
+  PictureSource* pictures = nullptr;
+  SystemColors* colors = nullptr;
+};
+
+}  // namespace zv::forms

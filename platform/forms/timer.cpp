@@ -1,0 +1,38 @@
+// Window timers: start and stop them with the timer service as interval and switch change.
+#include "platform/forms/timer.h"
+
+#include "platform/forms/runtime.h"
+
+namespace zv::forms {
+
+Timer::~Timer() {
+  if (running_) service_.Stop(*this);
+}
+
+void Timer::SetInterval(int ms) {
+  if (ms == interval_) return;
+  interval_ = ms;
+  Apply();
+}
+
+void Timer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Apply();
+}
+
+void Timer::Apply() {
+  const bool shouldRun = enabled_ && interval_ > 0;
+  if (running_) service_.Stop(*this);
+  running_ = shouldRun;
+  if (running_) service_.Start(*this, interval_);
+}
+
+void Timer::Tick() {
+  if (!running_ || inTick_ || !onTimer) return;
+  inTick_ = true;
+  onTimer();
+  inTick_ = false;
+}
+
+}  // namespace zv::forms

@@ -1,0 +1,127 @@
+// The headless forms runtime used by host tests and tools.
+#include "platform/headless/headless_runtime.h"
+
+#include <algorithm>
+
+#include "platform/forms/controls.h"
+
+namespace zv::headless {
+
+void VirtualClockTimers::Start(forms::Timer& timer, int intervalMs) {
+  Stop(timer);
+  entries_.push_back({&timer, intervalMs, now_ + intervalMs, nextOrder_++});
+}
+
+void VirtualClockTimers::Stop(forms::Timer& timer) {
+  std::erase_if(entries_, [&](const Entry& e) { return e.timer == &timer; });
+}
+
+bool VirtualClockTimers::IsRunning(const forms::Timer& timer) const {
+  return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.timer == &timer; });
+}
+
+void VirtualClockTimers::Advance(std::int64_t ms) {
+  const std::int64_t end = now_ + ms;
+  for (;;) {
+    auto next = std::min_element(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+      return a.due != b.due ? a.due < b.due : a.order < b.order;
+    });
+    if (next == entries_.end() || next->due > end) break;
+    now_ = next->due;
+    next->due += next->interval;
+    forms::Timer* timer = next->timer;  // the handler may start or stop timers
+    timer->Tick();
+  }
+  now_ = end;
+}
+
+void ScriptedMessageBoxes::Show(std::string_view text, forms::MessageIcon icon) {
+  shown_.push_back({std::string(text), icon});
+  if (whileOpen) {
+    auto once = std::move(whileOpen);
+    whileOpen = nullptr;
+    once();
+  }
+}
+
+void HeadlessEventLoop::DoEvents() {
+  ++doEventsCalls_;
+  if (pendingEvents) pendingEvents();
+}
+
+const Picture* MapPictureSource::Find(std::string_view name) {
+  auto it = pictures.find(name);
+  return it == pictures.end() ? nullptr : &it->second;
+}
+
+Color DefaultSystemColors::Get(int index) {
+  switch (index) {
+    case syscolor::kWindow:
+      return 0xFFFFFF;
+    case syscolor::kWindowText:
+    case syscolor::kButtonText:
+      return 0x000000;
+    case syscolor::kButtonFace:
+      return 0xC0C0C0;
+    case syscolor::kButtonShadow:
+      return 0x808080;
+    case syscolor::kButtonHighlight:
+      return 0xFFFFFF;
+    case syscolor::kDarkShadow3D:
+      return 0x404040;
+    case syscolor::kLight3D:
+      return 0xDFDFDF;
+    default:
+      return 0x000000;
+  }
+}
+
+void HeadlessBackend::Attach(forms::Control& control) {
+  if (control.Kind() == forms::ControlKind::TextBox) {
+    auto peer = std::make_unique<RecordingTextPeer>();
+    static_cast<forms::TextBox&>(control).AttachTextPeer(peer.get());
+    textPeers_[&control] = std::move(peer);
+  } else {
+    auto peer = std::make_unique<RecordingPeer>();
+    peer->handle = nextHandle_++;
+    if (control.Kind() == forms::ControlKind::Form) {
+      static_cast<forms::Form&>(control).AttachFormPeer(peer.get());
+    } else {
+      control.AttachPeer(peer.get());
+    }
+    peers_[&control] = std::move(peer);
+  }
+  if (control.Kind() == forms::ControlKind::Form || control.Kind() == forms::ControlKind::PictureBox) {
+    for (const auto& child : static_cast<forms::Container&>(control).Children()) Attach(*child);
+  }
+}
+
+void HeadlessBackend::Load(forms::Form& form) {
+  Attach(form);
+  if (form.onLoad) form.onLoad();
+}
+
+RecordingPeer* HeadlessBackend::PeerOf(const forms::Control& control) {
+  auto it = peers_.find(&control);
+  return it == peers_.end() ? nullptr : it->second.get();
+}
+
+RecordingTextPeer* HeadlessBackend::TextPeerOf(const forms::Control& control) {
+  auto it = textPeers_.find(&control);
+  return it == textPeers_.end() ? nullptr : it->second.get();
+}
+
+std::size_t HeadlessBackend::TakeChangeCount() {
+  std::size_t count = 0;
+  for (auto& [control, peer] : peers_) {
+    count += peer->changes.size();
+    peer->changes.clear();
+  }
+  for (auto& [control, peer] : textPeers_) {
+    count += peer->changes.size();
+    peer->changes.clear();
+  }
+  return count;
+}
+
+}  // namespace zv::headless

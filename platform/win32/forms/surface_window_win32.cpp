@@ -1,0 +1,295 @@
+// Forms and pages on Win32: creation, double-buffered painting, mouse routing and the
+// messages a top-level window answers (close, end of session, inspection).
+#include "platform/win32/forms/forms_backend_win32.h"
+
+#include <windowsx.h>
+
+#include "platform/forms/painter.h"
+#include "platform/win32/forms/automation_win32.h"
+#include "platform/win32/text_win32.h"
+
+namespace zv::platform {
+namespace {
+
+constexpr wchar_t kSurfaceClass[] = L"ZorvaneSurface";
+
+void RegisterSurfaceClass(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW existing{sizeof(WNDCLASSEXW)};
+  if (GetClassInfoExW(instance, kSurfaceClass, &existing)) return;
+  WNDCLASSEXW wc{sizeof(WNDCLASSEXW)};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconW(instance, L"APPICON");
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"APPICON", IMAGE_ICON, 16, 16, 0));
+  wc.lpszClassName = kSurfaceClass;
+  RegisterClassExW(&wc);
+}
+
+int ShiftState(WPARAM keys) {
+  int shift = 0;
+  if (keys & MK_SHIFT) shift |= forms::kShiftMask;
+  if (keys & MK_CONTROL) shift |= forms::kCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= forms::kAltMask;
+  return shift;
+}
+
+int HeldButtons(WPARAM keys) {
+  int buttons = 0;
+  if (keys & MK_LBUTTON) buttons |= forms::kLeftButton;
+  if (keys & MK_RBUTTON) buttons |= forms::kRightButton;
+  if (keys & MK_MBUTTON) buttons |= forms::kMiddleButton;
+  return buttons;
+}
+
+RECT WindowRectFor(const forms::Form& form, DWORD style, DWORD exStyle) {
+  RECT r{0, 0, form.ClientSize().width, form.ClientSize().height};
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return {x, y, x + width, y + height};
+}
+
+}  // namespace
+
+SurfaceWindow::SurfaceWindow(Win32FormsBackend& backend, forms::Container& container, HWND parent)
+    : backend_(backend), container_(container), image_(backend.Resources()) {
+  RegisterSurfaceClass(backend.Instance(), WindowProc);
+  if (IsForm()) {
+    const auto& form = static_cast<const forms::Form&>(container);
+    DWORD style = WS_CLIPCHILDREN;
+    style |= form.Border() == forms::FormBorder::None ? WS_POPUP : (WS_CAPTION | WS_SYSMENU | WS_BORDER);
+    const DWORD exStyle = form.ShowInTaskbar() ? WS_EX_CONTROLPARENT : (WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW);
+    const RECT r = WindowRectFor(form, style, exStyle);
+    CreateWindowExW(exStyle, kSurfaceClass, Widen(form.Caption()).c_str(), style, r.left, r.top, r.right - r.left,
+                    r.bottom - r.top, nullptr, nullptr, backend.Instance(), this);
+  } else {
+    const Rect r = container.PixelBounds();
+    DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (container.Visible()) style |= WS_VISIBLE;
+    CreateWindowExW(WS_EX_CONTROLPARENT, kSurfaceClass, L"", style, r.left, r.top, r.Width(), r.Height(), parent,
+                    nullptr, backend.Instance(), this);
+  }
+}
+
+SurfaceWindow::~SurfaceWindow() { Destroy(); }
+
+void SurfaceWindow::Destroy() {
+  if (hwnd_ == nullptr) return;
+  destroying_ = true;
+  HWND window = hwnd_;
+  for (auto& [child, peer] : children_) peer->Forget();
+  DestroyWindow(window);
+  hwnd_ = nullptr;
+}
+
+void SurfaceWindow::Activate() {
+  if (hwnd_ == nullptr) return;
+  SetForegroundWindow(hwnd_);
+}
+
+void SurfaceWindow::Changed(forms::Change what) {
+  if (hwnd_ == nullptr) return;
+  switch (what) {
+    case forms::Change::Visible:
+      if (IsForm()) {
+        ShowWindow(hwnd_, container_.Visible() ? SW_SHOW : SW_HIDE);
+      } else {
+        ShowWindow(hwnd_, container_.Visible() ? SW_SHOWNA : SW_HIDE);
+      }
+      break;
+    case forms::Change::Bounds:
+      if (IsForm()) {
+        SetWindowPos(hwnd_, nullptr, TwipsToPixels(container_.Left()), TwipsToPixels(container_.Top()), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      } else {
+        const Rect r = container_.PixelBounds();
+        SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      break;
+    case forms::Change::Enabled:
+      EnableWindow(hwnd_, container_.Enabled());
+      break;
+    default:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      break;
+  }
+}
+
+void SurfaceWindow::Invalidate(Rect pixels) {
+  if (hwnd_ == nullptr || pixels.IsEmpty()) return;
+  RECT r{pixels.left, pixels.top, pixels.right, pixels.bottom};
+  InvalidateRect(hwnd_, &r, FALSE);
+}
+
+void SurfaceWindow::AddChild(ChildWindowPeer& child) { children_[child.Window()] = &child; }
+
+ChildWindowPeer* SurfaceWindow::ChildOf(HWND child) const {
+  auto it = children_.find(child);
+  return it == children_.end() ? nullptr : it->second;
+}
+
+LRESULT CALLBACK SurfaceWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<SurfaceWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<SurfaceWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr || self->destroying_) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+  return self->OnMessage(msg, wParam, lParam);
+}
+
+LRESULT SurfaceWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (IsForm() && OnFormMessage(msg, wParam, lParam, result)) return result;
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      RouteMouse(msg, wParam, lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      container_.CancelCapture();
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT && SetLinkCursor()) return TRUE;
+      break;
+    case WM_COMMAND:
+      if (ChildWindowPeer* child = ChildOf(reinterpret_cast<HWND>(lParam))) {
+        child->OnCommand(HIWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (ChildWindowPeer* child = ChildOf(reinterpret_cast<HWND>(lParam))) {
+        return reinterpret_cast<LRESULT>(child->OnColor(reinterpret_cast<HDC>(wParam)));
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+bool SurfaceWindow::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  auto& form = static_cast<forms::Form&>(container_);
+  switch (msg) {
+    case WM_CLOSE:
+      if (form.onCloseRequest) form.onCloseRequest();
+      result = 0;
+      return true;
+    case WM_QUERYENDSESSION:
+      result = TRUE;
+      return true;
+    case WM_ENDSESSION:
+      if (wParam != FALSE && form.onEndSession) form.onEndSession();
+      result = 0;
+      return true;
+    case WM_COPYDATA:
+      result = AnswerInspection(form, hwnd_, wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void SurfaceWindow::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  if (image_.Resize(client.right, client.bottom)) {
+    const Rect dirty{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
+    forms::PaintSurface(container_, *image_.GetCanvas(), backend_.Runtime(), dirty);
+    image_.Present(dc, ps.rcPaint);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+void SurfaceWindow::RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const Point p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const int shift = ShiftState(wParam);
+  auto press = [&](int button) {
+    SetCapture(hwnd_);
+    container_.RouteMouseDown(button, shift, p);
+  };
+  auto release = [&](int button) {
+    container_.RouteMouseUp(button, shift, p);
+    if (HeldButtons(wParam) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+  };
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      container_.RouteMouseMove(HeldButtons(wParam), shift, p);
+      break;
+    case WM_LBUTTONDOWN:
+      press(forms::kLeftButton);
+      break;
+    case WM_RBUTTONDOWN:
+      press(forms::kRightButton);
+      break;
+    case WM_MBUTTONDOWN:
+      press(forms::kMiddleButton);
+      break;
+    case WM_LBUTTONUP:
+      release(forms::kLeftButton);
+      break;
+    case WM_RBUTTONUP:
+      release(forms::kRightButton);
+      break;
+    case WM_MBUTTONUP:
+      release(forms::kMiddleButton);
+      break;
+    case WM_LBUTTONDBLCLK:
+      SetCapture(hwnd_);
+      container_.RouteDoubleClick(forms::kLeftButton, shift, p);
+      break;
+    case WM_RBUTTONDBLCLK:
+      SetCapture(hwnd_);
+      container_.RouteDoubleClick(forms::kRightButton, shift, p);
+      break;
+    default:
+      break;
+  }
+}
+
+bool SurfaceWindow::SetLinkCursor() {
+  POINT pt;
+  GetCursorPos(&pt);
+  ScreenToClient(hwnd_, &pt);
+  const forms::Control* hit = container_.HitTest({pt.x, pt.y});
+  if (hit == nullptr || hit->MouseCursor() != forms::Cursor::Link) return false;
+  SetCursor(backend_.LinkCursor());
+  return true;
+}
+
+void WindowlessPeer::Changed(forms::Change) {
+  const Rect now = control_.PixelBounds();
+  surface_.Invalidate(painted_);
+  if (now != painted_) surface_.Invalidate(now);
+  painted_ = now;
+}
+
+}  // namespace zv::platform

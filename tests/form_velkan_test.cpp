@@ -1,0 +1,232 @@
+// The main window: start-up state, page navigation, chrome, links and the memory refresh.
+#include "mainwindow/form_velkan.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_memory_status.h"
+#include "platform/fake/fake_regional_settings.h"
+#include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_window_messages.h"
+#include "platform/headless/headless_runtime.h"
+
+namespace zv::mainwindow {
+namespace {
+
+using forms::Control;
+using forms::Label;
+
+class FormVelkanTest : public ::testing::Test {
+ protected:
+  FormVelkanTest() {
+    memory.ex = {.memoryLoad = 57, .totalPhys = 8589934592ull, .availPhys = 3512893440ull};
+  }
+  void Load() { host.backend.Load(window.GetForm()); }
+  forms::Form& form() { return window.GetForm(); }
+  Control& At(std::string_view name, int index = -1) {
+    Control* c = form().Find(name, index);
+    EXPECT_NE(c, nullptr) << name;
+    return *c;
+  }
+  Label& LabelAt(std::string_view name) { return static_cast<Label&>(At(name)); }
+  std::string VisiblePages() {
+    std::string pages;
+    for (const char* name : {"PictureState", "PictureRecords", "PictureSettings", "PictureAbout"}) {
+      if (At(name).Visible()) pages += std::string(pages.empty() ? "" : " ") + name;
+    }
+    return pages;
+  }
+  std::string ChromeLook(std::string_view array) {
+    std::string looks;
+    for (int i = 0; i < 3; ++i) looks += At(array, i).Visible() ? '1' : '0';
+    return looks;
+  }
+  // Mouse input at a point of the window's own surface.
+  void Press(int button, Point p) { form().RouteMouseDown(button, 0, p); }
+  void Release(int button, Point p) { form().RouteMouseUp(button, 0, p); }
+  void Move(int buttons, Point p) { form().RouteMouseMove(buttons, 0, p); }
+  void Click(Point p) {
+    Press(forms::kLeftButton, p);
+    Release(forms::kLeftButton, p);
+  }
+
+  headless::HeadlessRuntime host;
+  platform::FakeMemoryStatus memory;
+  platform::FakeRegionalSettings regional;
+  platform::FakeShellExecutor shell;
+  platform::FakeWindowMessages windows;
+  FormVelkan window{host.runtime, {memory, regional, shell, windows}};
+};
+
+TEST_F(FormVelkanTest, StartUpShowsTheStatusPageWithTheMemoryTexts) {
+  Load();
+  EXPECT_TRUE(form().Visible());
+  EXPECT_EQ(form().ClientSize(), (Size{786, 557}));
+  EXPECT_EQ(VisiblePages(), "PictureState");
+  EXPECT_EQ(LabelAt("LabelState").Caption(), "系统内存使用状态");
+  EXPECT_EQ(LabelAt("LabelMemoryUsedPercent").Caption(), "57%");
+  EXPECT_EQ(LabelAt("LabelMemoryAll").Caption(), "8 GB");
+  EXPECT_EQ(LabelAt("LabelMemoryLeft").Caption(), "3.27 GB");
+  EXPECT_EQ(LabelAt("LabelAutoFreeMemory").Caption(), "未启用");
+  auto& combo = static_cast<forms::ComboBox&>(At("ComboInterval"));
+  EXPECT_EQ(combo.Items(), (std::vector<std::string>{"1 分钟", "3 分钟", "5 分钟", "10 分钟"}));
+  EXPECT_EQ(combo.Text(), "5 分钟");
+  EXPECT_FALSE(combo.Enabled());
+  EXPECT_FALSE(form().FindTimer("TimerAutoFreeMemory")->Running());
+  EXPECT_TRUE(form().FindTimer("TimerGetMemoryState")->Running());
+  EXPECT_EQ(window.AutoFreeTicks(), 0);
+  EXPECT_TRUE(host.messages.History().empty());
+}
+
+TEST_F(FormVelkanTest, StartUpPlacesChromePagesAndNavigation) {
+  Load();
+  struct Place {
+    const char* name;
+    int index;
+    Rect bounds;
+    bool visible;
+  };
+  const Place places[] = {
+      {"ImageMin", 0, {720, 5, 748, 20}, true},          {"ImageMin", 2, {720, 5, 748, 20}, false},
+      {"ImageExit", 0, {752, 5, 780, 20}, true},         {"ImageExit", 1, {752, 5, 780, 20}, false},
+      {"PictureState", -1, {216, 144, 769, 521}, true},  {"PictureAbout", -1, {216, 144, 729, 497}, false},
+      {"ImageStatus", 0, {7, 134, 206, 170}, true},      {"ImageStatus", 1, {7, 134, 206, 170}, false},
+      {"ImageSettings", 1, {7, 169, 206, 205}, true},    {"ImageRecords", 1, {7, 204, 206, 240}, true},
+      {"ImageAbout", 0, {7, 239, 206, 275}, false},
+  };
+  for (const Place& p : places) {
+    const Control& c = At(p.name, p.index);
+    EXPECT_EQ(c.PixelBounds(), p.bounds) << p.name << "(" << p.index << ")";
+    EXPECT_EQ(c.Visible(), p.visible) << p.name << "(" << p.index << ")";
+  }
+}
+
+TEST_F(FormVelkanTest, NavigationSelectsEachPageAndItsTitle) {
+  Load();
+  struct Nav {
+    Point at;
+    const char* page;
+    const char* title;
+    const char* selected;
+  };
+  const Nav navs[] = {{{20, 180}, "PictureSettings", "软件设置", "ImageSettings"},
+                      {{20, 215}, "PictureRecords", "内存释放记录", "ImageRecords"},
+                      {{20, 250}, "PictureAbout", "关于软件", "ImageAbout"},
+                      {{20, 145}, "PictureState", "系统内存使用状态", "ImageStatus"}};
+  for (const Nav& n : navs) {
+    Click(n.at);
+    EXPECT_EQ(VisiblePages(), n.page);
+    EXPECT_EQ(LabelAt("LabelState").Caption(), n.title);
+    for (const char* array : {"ImageStatus", "ImageSettings", "ImageRecords", "ImageAbout"}) {
+      const bool chosen = std::string_view(array) == n.selected;
+      EXPECT_EQ(At(array, 0).Visible(), chosen) << n.title << " " << array;
+      EXPECT_EQ(At(array, 1).Visible(), !chosen) << n.title << " " << array;
+    }
+  }
+}
+
+TEST_F(FormVelkanTest, PageTitleAndSettingsLinkNavigate) {
+  Load();
+  window.ImageAbout_Click(0);
+  const Rect title = LabelAt("LabelState").PixelBounds();
+  Click({title.left + 2, title.top + 2});
+  EXPECT_EQ(VisiblePages(), "PictureState");
+  window.LabelSettings2_Click();
+  EXPECT_EQ(VisiblePages(), "PictureSettings");
+  window.ImageSettings_Click(1);  // selecting the shown page again changes nothing
+  EXPECT_EQ(VisiblePages(), "PictureSettings");
+}
+
+TEST_F(FormVelkanTest, MinimiseAndCloseImagesHideOnlyWhenReleasedPressed) {
+  Load();
+  const Point minimise{725, 10};
+  Move(0, minimise);
+  EXPECT_EQ(ChromeLook("ImageMin"), "010");
+  Press(forms::kLeftButton, minimise);
+  EXPECT_EQ(ChromeLook("ImageMin"), "001");
+  Move(forms::kLeftButton, {726, 11});  // moving before the release takes the pressed look away
+  Release(forms::kLeftButton, {726, 11});
+  EXPECT_TRUE(form().Visible());
+  Move(0, {400, 60});
+  EXPECT_EQ(ChromeLook("ImageMin"), "100");
+
+  Press(forms::kRightButton, {760, 10});  // the close image, with the right button
+  Release(forms::kRightButton, {760, 10});
+  EXPECT_FALSE(form().Visible());
+  EXPECT_FALSE(host.loop.QuitRequested());
+  EXPECT_TRUE(form().FindTimer("TimerGetMemoryState")->Running());
+}
+
+TEST_F(FormVelkanTest, DraggingStartsOnlyWithTheLeftButtonOnTheBareSurface) {
+  Load();
+  Press(forms::kRightButton, {400, 60});
+  Release(forms::kRightButton, {400, 60});
+  Press(forms::kLeftButton, {725, 10});  // on the minimise image
+  Release(forms::kLeftButton, {760, 200});
+  Press(forms::kLeftButton, {400, 60});
+  const std::string handle = std::to_string(form().Handle());
+  EXPECT_EQ(windows.calls.back(), "StartDragMove " + handle);
+  EXPECT_EQ(std::count_if(windows.calls.begin(), windows.calls.end(),
+                          [](const std::string& c) { return c.starts_with("StartDragMove"); }),
+            1);
+}
+
+TEST_F(FormVelkanTest, HomePageLinksUnderlineOnHoverAndOpenTheAddress) {
+  Load();
+  Label& bottom = LabelAt("LabelHomePage2");
+  Label& about = LabelAt("LabelHomePage");
+  const Rect r = bottom.PixelBounds();
+  Move(0, {r.left + 2, r.top + 2});
+  EXPECT_TRUE(bottom.GetFont().underline);
+  Click({r.left + 2, r.top + 2});
+  ASSERT_EQ(shell.requests.size(), 1u);
+  EXPECT_EQ(shell.requests[0].verb, "open");
+  EXPECT_EQ(shell.requests[0].file, "https://www.zorvane.com");
+  EXPECT_EQ(shell.requests[0].owner, form().Handle());
+  Move(0, {400, 60});
+  EXPECT_FALSE(bottom.GetFont().underline);
+
+  window.ImageAbout_Click(0);
+  window.LabelHomePage_MouseMove(0, 0, 1, 1);
+  EXPECT_TRUE(about.GetFont().underline);
+  window.PictureAbout_MouseMove(0, 0, 1, 1);
+  EXPECT_FALSE(about.GetFont().underline);
+}
+
+TEST_F(FormVelkanTest, ACloseRequestHidesAndTheEndOfTheSessionEndsTheProgram) {
+  Load();
+  form().onCloseRequest();
+  EXPECT_FALSE(form().Visible());
+  EXPECT_FALSE(host.loop.QuitRequested());
+  form().onEndSession();
+  EXPECT_TRUE(form().Unloaded());
+  EXPECT_TRUE(host.loop.QuitRequested());
+}
+
+TEST_F(FormVelkanTest, TheRefreshFollowsTheMachineAndRepaintsNothingWhenUnchanged) {
+  Load();
+  host.backend.TakeChangeCount();
+  host.timers.Advance(1000);
+  EXPECT_EQ(memory.exQueries, 6);  // start-up and five ticks
+  EXPECT_EQ(host.backend.TakeChangeCount(), 0u);
+  memory.ex.memoryLoad = 63;
+  memory.ex.availPhys = 2147483648ull;
+  host.timers.Advance(200);
+  EXPECT_EQ(LabelAt("LabelMemoryUsedPercent").Caption(), "63%");
+  EXPECT_EQ(LabelAt("LabelMemoryLeft").Caption(), "2 GB");
+  EXPECT_GT(host.backend.TakeChangeCount(), 0u);
+  form().Hide();
+  memory.exFails = true;
+  host.timers.Advance(200);
+  EXPECT_EQ(LabelAt("LabelMemoryUsedPercent").Caption(), "0%");
+  EXPECT_EQ(LabelAt("LabelMemoryAll").Caption(), "0 bytes");
+}
+
+TEST_F(FormVelkanTest, StartUpAddsTheTaskbarStyles) {
+  windows.styles[0x1000] = 0x80000000;  // WS_POPUP, the window's handle in the headless backend
+  Load();
+  ASSERT_EQ(form().Handle(), 0x1000u);
+  EXPECT_EQ(windows.styles[0x1000], 0x800A0000);
+}
+
+}  // namespace
+}  // namespace zv::mainwindow

@@ -1,0 +1,171 @@
+// The retained forms model: control values and their events, timers, mouse routing.
+#include <gtest/gtest.h>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/definition.h"
+#include "platform/forms/form.h"
+#include "platform/headless/headless_runtime.h"
+
+namespace zv::forms {
+namespace {
+
+class FormsModelTest : public ::testing::Test {
+ protected:
+  headless::HeadlessRuntime host;
+  Form form{host.runtime, "Form1"};
+};
+
+TEST_F(FormsModelTest, CheckBoxRaisesClickOnlyWhenItsValueChanges) {
+  auto& box = form.Add<CheckBox>("Check1");
+  int clicks = 0;
+  box.onClick = [&] { ++clicks; };
+  EXPECT_TRUE(box.SetValue(1));
+  EXPECT_TRUE(box.SetValue(1));
+  EXPECT_TRUE(box.SetValue(2));
+  EXPECT_FALSE(box.SetValue(3));
+  EXPECT_FALSE(box.SetValue(-1));
+  EXPECT_EQ(box.Value(), 2);
+  EXPECT_EQ(clicks, 2);
+  box.UserToggle();  // grey becomes ticked
+  EXPECT_EQ(box.Value(), 1);
+  box.UserToggle();
+  EXPECT_EQ(box.Value(), 0);
+  EXPECT_EQ(clicks, 4);
+}
+
+TEST_F(FormsModelTest, ComboBoxAcceptsOnlyItsEntries) {
+  auto& combo = form.Add<ComboBox>("Combo1");
+  combo.AddItem("1 分钟");
+  combo.AddItem("5 分钟");
+  EXPECT_TRUE(combo.SetText("5 分钟"));
+  EXPECT_FALSE(combo.SetText("7 分钟"));
+  EXPECT_FALSE(combo.SetText(""));
+  EXPECT_EQ(combo.Text(), "5 分钟");
+  EXPECT_EQ(combo.SelectedIndex(), 1);
+  combo.UserSelected(0);
+  EXPECT_EQ(combo.Text(), "1 分钟");
+  combo.UserSelected(5);
+  EXPECT_EQ(combo.Text(), "1 分钟");
+}
+
+TEST_F(FormsModelTest, AutoSizeLabelFitsItsTextAndKeepsItsCorner) {
+  auto& label = form.Add<Label>("Label1");
+  label.Move(Px(136), Px(144), Px(47), Px(27));
+  label.SetFont(Font{.face = "Arial", .points = 9});  // 12 pixels high: 6 per ASCII character
+  label.SetAutoSize(true);
+  label.SetCaption("57%");
+  EXPECT_EQ(label.PixelBounds(), (Rect{136, 144, 136 + 18, 144 + 12}));
+  label.SetCaption("100%");
+  EXPECT_EQ(label.PixelBounds(), (Rect{136, 144, 136 + 24, 144 + 12}));
+}
+
+TEST_F(FormsModelTest, TimersTickOnTheVirtualClockAndIntervalZeroNeverTicks) {
+  Timer& fast = form.AddTimer("Fast");
+  Timer& idle = form.AddTimer("Idle");
+  std::vector<std::string> ticks;
+  fast.onTimer = [&] { ticks.push_back("fast@" + std::to_string(host.timers.Now())); };
+  idle.onTimer = [&] { ticks.push_back("idle"); };
+  fast.SetInterval(200);
+  fast.SetEnabled(true);
+  idle.SetEnabled(true);  // interval 0
+  host.timers.Advance(650);
+  EXPECT_EQ(ticks, (std::vector<std::string>{"fast@200", "fast@400", "fast@600"}));
+  fast.SetEnabled(false);
+  host.timers.Advance(1000);
+  EXPECT_EQ(ticks.size(), 3u);
+}
+
+TEST_F(FormsModelTest, ATickIsDroppedWhileItsHandlerStillRuns) {
+  Timer& timer = form.AddTimer("Timer1");
+  int entered = 0;
+  timer.onTimer = [&] {
+    ++entered;
+    host.timers.Advance(1000);  // a nested event loop keeps the clock going
+  };
+  timer.SetInterval(100);
+  timer.SetEnabled(true);
+  host.timers.Advance(100);
+  EXPECT_EQ(entered, 1);
+}
+
+class MouseRoutingTest : public FormsModelTest {
+ protected:
+  void SetUp() override {
+    form.SetClientSize({200, 100});
+    image.Move(Px(10), Px(10), Px(20), Px(20));
+    shape.Move(Px(50), Px(10), Px(20), Px(20));
+    auto record = [this](std::string who) {
+      return [this, who](MouseEvent& e) {
+        events.push_back(who + " " + std::to_string(e.button) + " " + std::to_string(int(e.x)) + "," +
+                         std::to_string(int(e.y)));
+      };
+    };
+    image.onMouseDown = record("image down");
+    image.onMouseMove = record("image move");
+    image.onMouseUp = record("image up");
+    image.onClick = [this] { events.push_back("image click"); };
+    image.onDblClick = [this] { events.push_back("image dblclick"); };
+    form.onMouseDown = record("form down");
+    form.onMouseMove = record("form move");
+    form.onMouseUp = record("form up");
+  }
+  Image& image = form.Add<Image>("Image1");
+  Shape& shape = form.Add<Shape>("Shape1");
+  std::vector<std::string> events;
+};
+
+TEST_F(MouseRoutingTest, PressCapturesItsTargetUntilRelease) {
+  form.RouteMouseDown(kLeftButton, 0, {15, 15});
+  form.RouteMouseMove(kLeftButton, 0, {100, 50});  // outside the image: still the image's
+  form.RouteMouseUp(kLeftButton, 0, {100, 50});    // released outside: no click
+  form.RouteMouseMove(0, 0, {100, 50});
+  EXPECT_EQ(events, (std::vector<std::string>{"image down 1 5,5", "image move 1 90,40", "image up 1 90,40",
+                                              "form move 0 100,50"}));
+}
+
+TEST_F(MouseRoutingTest, ClickOnReleaseOverThePressedControlAndShapesTakeNoInput) {
+  form.RouteMouseDown(kLeftButton, 0, {15, 15});
+  form.RouteMouseUp(kLeftButton, 0, {16, 16});
+  form.RouteMouseDown(kRightButton, 0, {15, 15});
+  form.RouteMouseUp(kRightButton, 0, {15, 15});
+  form.RouteMouseDown(kLeftButton, 0, {55, 15});  // on the shape: the bare surface
+  form.RouteMouseUp(kLeftButton, 0, {55, 15});
+  EXPECT_EQ(events, (std::vector<std::string>{"image down 1 5,5", "image up 1 6,6", "image click",
+                                              "image down 2 5,5", "image up 2 5,5", "form down 1 55,15",
+                                              "form up 1 55,15"}));
+}
+
+TEST_F(MouseRoutingTest, HiddenControlsAreNotHitAndDoubleClickRaisesNoSecondClick) {
+  form.RouteMouseDown(kLeftButton, 0, {15, 15});
+  form.RouteMouseUp(kLeftButton, 0, {15, 15});
+  form.RouteDoubleClick(kLeftButton, 0, {15, 15});
+  form.RouteMouseUp(kLeftButton, 0, {15, 15});
+  image.SetVisible(false);
+  form.RouteMouseMove(0, 0, {15, 15});
+  EXPECT_EQ(events, (std::vector<std::string>{"image down 1 5,5", "image up 1 5,5", "image click",
+                                              "image dblclick", "image up 1 5,5", "form move 0 15,15"}));
+}
+
+TEST_F(MouseRoutingTest, CancelledCaptureRestoresHitTesting) {
+  form.RouteMouseDown(kLeftButton, 0, {100, 50});  // e.g. a window drag swallows the release
+  form.CancelCapture();
+  form.RouteMouseMove(0, 0, {15, 15});
+  EXPECT_EQ(events, (std::vector<std::string>{"form down 1 100,50", "image move 0 5,5"}));
+}
+
+TEST_F(FormsModelTest, TextBoxAppendsWithoutRereadingAndKeepsUserText) {
+  auto& text = form.Add<TextBox>("Text1");
+  host.backend.Load(form);
+  auto* peer = host.backend.TextPeerOf(text);
+  ASSERT_NE(peer, nullptr);
+  peer->screenText = "typed by the user";
+  text.UserEdited();
+  text.Append("\r\nentry");
+  EXPECT_EQ(text.Text(), "typed by the user\r\nentry");
+  EXPECT_EQ(peer->screenText, "typed by the user\r\nentry");
+  text.SetSelectionStart(text.TextLength());
+  EXPECT_EQ(peer->selection, text.TextLength());
+}
+
+}  // namespace
+}  // namespace zv::forms

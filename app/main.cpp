@@ -4,7 +4,12 @@
 #include "platform/win32/forms/runtime_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/memory_status_win32.h"
+#include "platform/win32/notify_icon_win32.h"
+#include "platform/win32/processes_win32.h"
+#include "platform/win32/profile_file_win32.h"
+#include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/token_privileges_win32.h"
 #include "platform/win32/window_messages_win32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -26,7 +31,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32RegionalSettings regional;
   Win32ShellExecutor shell;
   Win32WindowMessages windows;
-  zv::mainwindow::FormVelkan mainWindow(runtime, {memory, regional, shell, windows});
+  Win32ProcessList processes;
+  Win32TokenPrivileges privileges;
+  Win32ProfileFile profile;
+  Win32Registry registry;
+  Win32NotifyIcons notifyIcons;
+  zv::mainwindow::FormVelkan mainWindow(
+      runtime, {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons});
   backend.Load(mainWindow.GetForm());
   return loop.Run();
 }

@@ -276,22 +276,11 @@ void FormVelkan::ShowUnknownError() {
 
 // The graph control of the status page repaints itself here once it is part of the page.
 void FormVelkan::RefreshCpuMonitor() {}
-// Enabling the debug privilege belongs to the release pass's module.
-void FormVelkan::EnableDebugPrivilege() {}
-// Loads the settings page from config.ini; the settings page fills it in.
-void FormVelkan::CommandCancel_Click() {}
-// The start-with-Windows entry follows the settings; the settings module fills these in.
-void FormVelkan::AddAutorunEntry() {}
-void FormVelkan::RemoveAutorunEntry() {}
-// The mini status window shows the load percentage; the tray module fills it in.
-void FormVelkan::ShowMiniWindow() {}
 // The taskbar button's window menu needs the system-menu and minimise styles.
 void FormVelkan::ApplyTaskbarStyle() {
   constexpr std::intptr_t kSysMenuAndMinimizeBox = 0xA0000;
   const platform::WindowHandle window = form_.Handle();
   services_.windows.SetStyle(window, services_.windows.GetStyle(window) | kSysMenuAndMinimizeBox);
 }
-// Tray icon, "TaskbarCreated" and the window-procedure hook; the tray module fills it in.
-void FormVelkan::InstallTrayIcon() {}
 
 }  // namespace zv::mainwindow

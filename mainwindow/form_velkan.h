@@ -10,7 +10,12 @@
 #include "platform/forms/form.h"
 #include "platform/locale.h"
 #include "platform/memory_status.h"
+#include "platform/notify_icon.h"
+#include "platform/processes.h"
+#include "platform/profile_file.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/token_privileges.h"
 #include "platform/window_messages.h"
 
 namespace zv::mainwindow {
@@ -21,6 +26,11 @@ struct MainWindowServices {
   platform::RegionalSettings& regional;
   platform::ShellExecutor& shell;
   platform::WindowMessages& windows;
+  platform::ProcessList& processes;
+  platform::TokenPrivileges& privileges;
+  platform::ProfileFile& profile;
+  platform::Registry& registry;
+  platform::NotifyIcons& notifyIcons;
 };
 
 class FormVelkan {
@@ -62,6 +72,14 @@ class FormVelkan {
 
   std::int32_t AutoFreeTicks() const { return autoFreeTicks_; }
 
+  // Free-memory command, records and automatic release (free_memory.cpp).
+  void DoAllMiniUseMemory();
+
+  // Settings page (settings_page.cpp).
+  void CommandCancel_Click();
+
+  // Tray icon, tray menu and mini window (tray_commands.cpp).
+
  private:
   enum class Page { Status, Records, Settings, About };
   using ChromeImages = std::array<forms::Image*, 3>;
@@ -81,12 +99,17 @@ class FormVelkan {
   // Operations of the other subsystems that start-up calls.
   void RefreshCpuMonitor();
   void EnableDebugPrivilege();
-  void CommandCancel_Click();
   void AddAutorunEntry();
   void RemoveAutorunEntry();
   void ShowMiniWindow();
   void ApplyTaskbarStyle();
   void InstallTrayIcon();
+
+  // Free-memory command, records and automatic release (free_memory.cpp).
+
+  // Settings page (settings_page.cpp).
+
+  // Tray icon, tray menu and mini window (tray_commands.cpp).
 
   forms::Runtime& runtime_;
   MainWindowServices services_;

@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_memory_status.h"
-#include "platform/fake/fake_regional_settings.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_window_messages.h"
-#include "platform/headless/headless_runtime.h"
+#include "tests/main_window_rig.h"
 
 namespace zv::mainwindow {
 namespace {
@@ -15,12 +11,8 @@ namespace {
 using forms::Control;
 using forms::Label;
 
-class FormVelkanTest : public ::testing::Test {
+class FormVelkanTest : public ::testing::Test, protected zv::testing::MainWindowRig {
  protected:
-  FormVelkanTest() {
-    memory.ex = {.memoryLoad = 57, .totalPhys = 8589934592ull, .availPhys = 3512893440ull};
-  }
-  void Load() { host.backend.Load(window.GetForm()); }
   forms::Form& form() { return window.GetForm(); }
   Control& At(std::string_view name, int index = -1) {
     Control* c = form().Find(name, index);
@@ -48,13 +40,6 @@ class FormVelkanTest : public ::testing::Test {
     Press(forms::kLeftButton, p);
     Release(forms::kLeftButton, p);
   }
-
-  headless::HeadlessRuntime host;
-  platform::FakeMemoryStatus memory;
-  platform::FakeRegionalSettings regional;
-  platform::FakeShellExecutor shell;
-  platform::FakeWindowMessages windows;
-  FormVelkan window{host.runtime, {memory, regional, shell, windows}};
 };
 
 TEST_F(FormVelkanTest, StartUpShowsTheStatusPageWithTheMemoryTexts) {

@@ -32,6 +32,8 @@ class EventLoop {
   virtual void DoEvents() = 0;
   // Ends the program's message loop once the current event has been handled.
   virtual void Quit() = 0;
+  // Quit was asked for: nested loops (a release pass, a message box) should unwind.
+  virtual bool Quitting() const = 0;
 };
 
 // Runs the ticks of window timers on the user-interface thread.

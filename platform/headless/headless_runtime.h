@@ -57,6 +57,7 @@ class HeadlessEventLoop : public forms::EventLoop {
  public:
   void DoEvents() override;
   void Quit() override { quitRequested_ = true; }
+  bool Quitting() const override { return quitRequested_; }
   bool QuitRequested() const { return quitRequested_; }
   int DoEventsCalls() const { return doEventsCalls_; }
   // Runs inside each DoEvents, as pending events would.

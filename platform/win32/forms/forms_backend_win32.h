@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/forms/controls.h"
@@ -68,7 +69,9 @@ class SurfaceWindow final : public forms::FormPeer {
   DibSurface image_;
   HWND hwnd_ = nullptr;
   std::map<HWND, ChildWindowPeer*> children_;
+  std::optional<Point> lastMouse_;
   bool destroying_ = false;
+  bool releasingCapture_ = false;
 };
 
 // A label, image or shape: an area its container's window paints.

@@ -43,6 +43,7 @@ class Win32EventLoop final : public forms::EventLoop {
  public:
   void DoEvents() override;
   void Quit() override;
+  bool Quitting() const override { return quitting_; }
   // The program's message loop; returns when Quit was asked for.
   int Run();
 

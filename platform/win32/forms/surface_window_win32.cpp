@@ -169,7 +169,7 @@ LRESULT SurfaceWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       RouteMouse(msg, wParam, lParam);
       return 0;
     case WM_CAPTURECHANGED:
-      container_.CancelCapture();
+      if (!releasingCapture_) container_.CancelCapture();
       return 0;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT && SetLinkCursor()) return TRUE;
@@ -236,13 +236,22 @@ void SurfaceWindow::RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     SetCapture(hwnd_);
     container_.RouteMouseDown(button, shift, p);
   };
+  // The capture goes before the release is handled: a handler may hide the window.
   auto release = [&](int button) {
+    if (HeldButtons(wParam) == 0 && GetCapture() == hwnd_) {
+      releasingCapture_ = true;
+      ReleaseCapture();
+      releasingCapture_ = false;
+    }
     container_.RouteMouseUp(button, shift, p);
-    if (HeldButtons(wParam) == 0 && GetCapture() == hwnd_) ReleaseCapture();
   };
+  // The platform repeats WM_MOUSEMOVE at the same spot when the capture changes; only a real
+  // move counts, so that pressing and releasing in place is not taken for a drag.
+  const bool moved = !lastMouse_ || lastMouse_->x != p.x || lastMouse_->y != p.y;
+  lastMouse_ = p;
   switch (msg) {
     case WM_MOUSEMOVE:
-      container_.RouteMouseMove(HeldButtons(wParam), shift, p);
+      if (moved) container_.RouteMouseMove(HeldButtons(wParam), shift, p);
       break;
     case WM_LBUTTONDOWN:
       press(forms::kLeftButton);

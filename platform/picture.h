@@ -1,6 +1,7 @@
 // An uncompressed picture: width × height colours (0x00BBGGRR), rows top to bottom.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

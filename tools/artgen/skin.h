@@ -1,0 +1,11 @@
+// The main window's background picture.
+#pragma once
+
+#include "tools/artgen/image.h"
+#include "tools/artgen/text.h"
+
+namespace zv::artgen {
+
+Image DrawSkin(const Typeface& font);
+
+}  // namespace zv::artgen

@@ -90,6 +90,20 @@ ControlDefinition Check(std::string name, int top, int width, std::string captio
           .tabIndex = tabIndex};
 }
 
+ControlDefinition PushButton(std::string name, std::string parent, int left, int top, int width, int height,
+                             std::string caption, int tabIndex) {
+  return {.kind = ControlKind::Button,
+          .name = std::move(name),
+          .parent = std::move(parent),
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = height,
+          .caption = std::move(caption),
+          .font = Arial(9),
+          .tabIndex = tabIndex};
+}
+
 void AddWindowControls(FormDefinition& d) {
   auto& c = d.controls;
   c.push_back(TextLabel("Label1", "", Px(32), Px(6), Px(96), Px(15), "Zorvane", kDarkGrey, Arial(9)));
@@ -148,6 +162,7 @@ void AddStatusPage(FormDefinition& d) {
   c.push_back(TextLabel("LabelMemoryAll", page, Px(136), 2600, Px(27), Px(15), "0 MB", kDarkGrey, Arial(9)));
   c.push_back(TextLabel("Label8", page, Px(60), Px(196), Px(60), Px(15), "空闲内存：", std::nullopt, Arial(9)));
   c.push_back(TextLabel("LabelMemoryLeft", page, Px(136), Px(196), Px(27), Px(15), "0 MB", kGreen, Arial(9)));
+  c.push_back(PushButton("CommandFreeMemory", page, Px(48), Px(224), Px(113), Px(33), "释放内存", 0));
   c.push_back(ImageAt("Image4", -1, page, Px(40), Px(272), Px(102), Px(22), "header_settings"));
   c.push_back(TextLabel("Label3", page, Px(52), Px(304), Px(84), Px(15), "自动释放内存：", std::nullopt, Arial(9)));
   c.push_back(TextLabel("LabelAutoFreeMemory", page, Px(160), Px(304), Px(36), Px(15), "未启用", kGreen, Arial(9)));
@@ -210,6 +225,8 @@ void AddSettingsPage(FormDefinition& d) {
                .height = Px(23),
                .font = Arial(9),
                .tabIndex = 5});
+  c.push_back(PushButton("CommandOK", page, Px(24), Px(216), Px(65), Px(25), "确定", 7));
+  c.push_back(PushButton("CommandCancel", page, Px(96), Px(216), Px(65), Px(25), "取消", 8));
 }
 
 void AddAboutPage(FormDefinition& d) {

@@ -1,46 +1,11 @@
 // Start-up, pages, chrome and links of the main window.
 #include "mainwindow/form_velkan.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "forms/velkan_definition.h"
+#include "mainwindow/control_lookup.h"
 
 namespace zv::mainwindow {
 namespace {
-
-using forms::ControlKind;
-
-template <typename T>
-constexpr ControlKind KindOf();
-template <>
-constexpr ControlKind KindOf<forms::Label>() { return ControlKind::Label; }
-template <>
-constexpr ControlKind KindOf<forms::Image>() { return ControlKind::Image; }
-template <>
-constexpr ControlKind KindOf<forms::PictureBox>() { return ControlKind::PictureBox; }
-template <>
-constexpr ControlKind KindOf<forms::CheckBox>() { return ControlKind::CheckBox; }
-template <>
-constexpr ControlKind KindOf<forms::ComboBox>() { return ControlKind::ComboBox; }
-
-// The window definition is fixed data; a control it lacks is a defect of the build.
-template <typename T>
-T* Require(forms::Form& form, std::string_view name, int index = -1) {
-  forms::Control* c = form.Find(name, index);
-  if (c == nullptr || c->Kind() != KindOf<T>()) {
-    std::fprintf(stderr, "FormVelkan: control %.*s(%d) missing from the definition\n", int(name.size()),
-                 name.data(), index);
-    std::abort();
-  }
-  return static_cast<T*>(c);
-}
-
-forms::Timer* RequireTimer(forms::Form& form, std::string_view name) {
-  forms::Timer* t = form.FindTimer(name);
-  if (t == nullptr) std::abort();
-  return t;
-}
 
 constexpr const char* kIntervalEntries[] = {"1 分钟", "3 分钟", "5 分钟", "10 分钟"};
 constexpr const char* kDefaultInterval = "5 分钟";
@@ -83,6 +48,7 @@ FormVelkan::FormVelkan(forms::Runtime& runtime, MainWindowServices services)
   memoryLabels_ = {Require<forms::Label>(form_, "LabelMemoryUsedPercent"),
                    Require<forms::Label>(form_, "LabelMemoryAll"), Require<forms::Label>(form_, "LabelMemoryLeft")};
   WireEvents();
+  BindFreeMemoryControls();
 }
 
 void FormVelkan::WireEvents() {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "memory/memory_state.h"
 #include "platform/forms/controls.h"
@@ -73,7 +74,14 @@ class FormVelkan {
   std::int32_t AutoFreeTicks() const { return autoFreeTicks_; }
 
   // Free-memory command, records and automatic release (free_memory.cpp).
+  // One release pass over every process, yielding to the event loop before and after each.
   void DoAllMiniUseMemory();
+  void CommandFreeMemory_Click();
+  // One automatic release: the same as the command without its message box.
+  void AutoFreeMemory();
+  void TimerAutoFreeMemory_Timer();
+  // The text of a release's result line, e.g. "释放内存成功， 57 MB 内存已释放。".
+  static std::string ReleaseMessage(std::int32_t megabytes);
 
   // Settings page (settings_page.cpp).
   void CommandCancel_Click();
@@ -106,6 +114,13 @@ class FormVelkan {
   void InstallTrayIcon();
 
   // Free-memory command, records and automatic release (free_memory.cpp).
+  void BindFreeMemoryControls();
+  // Release pass between two measurements; false when the drop does not fit 32 bits.
+  [[nodiscard]] bool ReleaseAndMeasure(std::int32_t& megabytes);
+  void AppendRecord(std::int32_t megabytes);
+  static std::int32_t IntervalTicks(const std::string& interval);
+  forms::Button* commandFreeMemory_ = nullptr;
+  forms::TextBox* textRecords_ = nullptr;
 
   // Settings page (settings_page.cpp).
 

@@ -1,0 +1,114 @@
+// The query subcommand: a WM_COPYDATA round trip with the program's main window.
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "e2e/driver/commands.h"
+#include "e2e/driver/console.h"
+#include "e2e/driver/find_window.h"
+#include "e2e/driver/query_protocol.h"
+#include "platform/win32/text_win32.h"
+#include "platform/win32/windows_api.h"
+
+namespace zv::e2e {
+namespace {
+
+constexpr UINT kReplyTimeoutMs = 5000;
+constexpr wchar_t kReplyClass[] = L"ZvDriverReply";
+
+struct Reply {
+  bool received = false;
+  std::string text;
+};
+
+LRESULT CALLBACK ReplyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    auto* reply = reinterpret_cast<Reply*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (reply && data && data->dwData == kQueryReplyTag) {
+      reply->text.assign(data->cbData ? static_cast<const char*>(data->lpData) : "", data->cbData);
+      reply->received = true;
+      return TRUE;
+    }
+    return FALSE;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The message-only window the program answers to; it fills `reply` while it lives.
+class ReplyWindow {
+ public:
+  explicit ReplyWindow(Reply& reply) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = ReplyWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kReplyClass;
+    RegisterClassW(&windowClass);
+    handle_ = CreateWindowExW(0, kReplyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              windowClass.hInstance, nullptr);
+    if (handle_) SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&reply));
+  }
+  ~ReplyWindow() {
+    if (handle_) DestroyWindow(handle_);
+    UnregisterClassW(kReplyClass, GetModuleHandleW(nullptr));
+  }
+  ReplyWindow(const ReplyWindow&) = delete;
+  ReplyWindow& operator=(const ReplyWindow&) = delete;
+
+  HWND handle() const { return handle_; }
+
+ private:
+  HWND handle_ = nullptr;
+};
+
+// Sends the request; the program's answer arrives in the reply window while SendMessage waits.
+bool Ask(HWND target, HWND replyWindow, const std::string& request) {
+  COPYDATASTRUCT data{};
+  data.dwData = kQueryRequestTag;
+  data.cbData = static_cast<DWORD>(request.size());
+  data.lpData = const_cast<char*>(request.data());
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(target, WM_COPYDATA, reinterpret_cast<WPARAM>(replyWindow),
+                             reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kReplyTimeoutMs,
+                             &result) != 0;
+}
+
+bool SaysFound(std::string_view reply) {
+  while (!reply.empty()) {
+    const size_t end = std::min(reply.find('\n'), reply.size());
+    if (reply.substr(0, end) == "found=1") return true;
+    reply.remove_prefix(std::min(end + 1, reply.size()));
+  }
+  return false;
+}
+
+}  // namespace
+
+int RunQuery(std::wstring_view title, std::wstring_view controlName, int index) {
+  std::vector<HWND> windows = FindTitledWindows(title);
+  if (windows.empty()) {
+    WriteError("no top-level window with that title\n");
+    return kFailure;
+  }
+  Reply reply;
+  ReplyWindow replyWindow(reply);
+  if (!replyWindow.handle()) {
+    WriteError("cannot create the reply window\n");
+    return kFailure;
+  }
+  const std::string request = "query " + platform::Narrow(controlName) + " " + std::to_string(index);
+  // A hidden helper window may share the title; the main window is the one that answers.
+  for (HWND window : windows) {
+    if (Ask(window, replyWindow.handle(), request) && reply.received) break;
+  }
+  if (!reply.received) {
+    WriteError("the window did not answer the query\n");
+    return kFailure;
+  }
+  WriteOut(reply.text);
+  if (!reply.text.ends_with('\n')) WriteOut("\n");
+  return SaysFound(reply.text) ? kSuccess : kFailure;
+}
+
+}  // namespace zv::e2e

@@ -1,0 +1,288 @@
+# Shared steps of the end-to-end scenarios: the Wine prefix, a private X display, the program and the driver.
+# Sourced by the scenario scripts, by tools/run.sh and by tools/measure_footprint.sh.
+# shellcheck shell=bash
+
+ZV_WINDOW_TITLE=Zorvane
+ZV_WINE_ENV=()
+ZV_XVFB_PID=""
+ZV_PROGRAM_PID=""
+
+# Wine runs with its own prefix, no debug channels, no Mono/Gecko installers and no desktop menu entries.
+zv_wine_setup() {
+  local prefix=$1
+  mkdir -p "$(dirname "$prefix")"
+  ZV_PREFIX=$(realpath -m "$prefix")
+  ZV_WINE_ENV=(WINEPREFIX="$ZV_PREFIX" WINEARCH=win32 WINEDEBUG=-all
+               WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8)
+}
+
+# Wine's processes never read the caller's standard input, which CI does not have.
+zv_wine() {
+  env "${ZV_WINE_ENV[@]}" wine "$@" </dev/null
+}
+
+zv_wineserver() {
+  env "${ZV_WINE_ENV[@]}" wineserver "$@"
+}
+
+# Creates the prefix once; later calls reuse it. The marker tells a finished prefix from an interrupted one.
+zv_ensure_prefix() {
+  local marker="$ZV_PREFIX/.zv-ready"
+  [[ -f $marker ]] && return 0
+  (
+    flock 9
+    [[ -f $marker ]] && exit 0
+    echo "creating Wine prefix $ZV_PREFIX"
+    [[ $ZV_PREFIX != / ]] && rm -rf "$ZV_PREFIX"
+    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" wineboot -i >"$ZV_PREFIX.log" 2>&1; then
+      echo "wineboot failed, see $ZV_PREFIX.log" >&2
+      exit 1
+    fi
+    # Without a window manager, hiding a managed window waits seconds for one to answer.
+    env -u DISPLAY "${ZV_WINE_ENV[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+      >>"$ZV_PREFIX.log" 2>&1
+    zv_wineserver -w
+    touch "$marker"
+  ) 9>"$ZV_PREFIX.lock"
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY; geometry defaults to 1280x800x24.
+zv_start_display() {
+  local geometry=${1:-1280x800x24} numberFile
+  numberFile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$numberFile" 2>/dev/null &
+  ZV_XVFB_PID=$!
+  local tries
+  for ((tries = 0; tries < 100; tries++)); do
+    [[ -s $numberFile ]] && break
+    kill -0 "$ZV_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [[ ! -s $numberFile ]]; then
+    rm -f "$numberFile"
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
+  export DISPLAY
+  rm -f "$numberFile"
+}
+
+zv_stop_display() {
+  [[ -n $ZV_XVFB_PID ]] || return 0
+  kill "$ZV_XVFB_PID" 2>/dev/null || true
+  wait "$ZV_XVFB_PID" 2>/dev/null || true
+  ZV_XVFB_PID=""
+}
+
+# Starts a Windows program in the background, its Wine output going to a log file.
+zv_start_program() {
+  local exe=$1 log=${2:-/dev/null}
+  zv_wine "$exe" >"$log" 2>&1 &
+  ZV_PROGRAM_PID=$!
+}
+
+# Ends every process of the prefix, then waits for its wineserver to go.
+zv_stop_wine() {
+  zv_wineserver -k 2>/dev/null || true
+  timeout 20 env "${ZV_WINE_ENV[@]}" wineserver -w 2>/dev/null || true
+  if [[ -n $ZV_PROGRAM_PID ]]; then
+    wait "$ZV_PROGRAM_PID" 2>/dev/null || true
+    ZV_PROGRAM_PID=""
+  fi
+}
+
+# Wine processes (loader, preloader, wineserver) started for this prefix, found by their environment.
+zv_prefix_pids() {
+  local environ pid exe
+  while IFS= read -r environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || continue
+    [[ ${exe##*/} == wine* ]] && echo "$pid"
+  done < <(grep -lzxF "WINEPREFIX=$ZV_PREFIX" /proc/[0-9]*/environ 2>/dev/null)
+  return 0
+}
+
+# Processes of the prefix whose command line names the given executable file.
+zv_program_pids() {
+  local name=$1 pid
+  for pid in $(zv_prefix_pids); do
+    tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qiF -- "$name" && echo "$pid"
+  done
+  return 0
+}
+
+zv_screenshot() {
+  import -window root "$1"
+}
+
+# zv_stage_copy EXE DIR: copies the program (and any icon beside it) into DIR with a settings file that has
+# every option off, so that start-up finds its settings and shows no error and nothing is written next to the
+# build's executable. Sets ZV_STAGED_EXE.
+zv_stage_copy() {
+  local exe=$1 dir=$2
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  cp "$exe" "$dir/"
+  find "$(dirname "$exe")" -maxdepth 1 -iname '*.ico' -exec cp {} "$dir/" \;
+  printf '[VK]\r\nAutorun=0\r\nAutomin=0\r\nShowMiniWindow=0\r\nAuroFreeMemory=0\r\nInterval=5 分钟\r\n' |
+    iconv -f UTF-8 -t GBK >"$dir/config.ini"
+  ZV_STAGED_EXE="$dir/$(basename "$exe")"
+}
+
+# The test driver (ZV_DRIVER) in the same prefix and display as the program.
+zv_driver() {
+  zv_wine "$ZV_DRIVER" "$@"
+}
+
+zv_wait_window() {
+  zv_driver wait "$ZV_WINDOW_TITLE" "${1:-30000}"
+}
+
+# ---- Scenarios: arguments, launch, queries, input, checks and the cleanup trap ----
+
+ZV_PASSED=0
+ZV_FAILED=0
+
+# zv_scenario NAME EXE DRIVER PREFIX ARTIFACTS: prepares everything and arms the cleanup trap.
+# A scenario that needs a larger screen sets ZV_GEOMETRY (e.g. 1920x1080x24) before calling it.
+zv_scenario() {
+  if (($# != 5)); then
+    echo "usage: $0 <program.exe> <zvdriver.exe> <wine prefix> <artefact dir>" >&2
+    exit 2
+  fi
+  ZV_NAME=$1
+  ZV_EXE=$(realpath -m "$2")
+  ZV_DRIVER=$(realpath -m "$3")
+  zv_wine_setup "$4"
+  ZV_ART=$(realpath -m "$5")/$ZV_NAME
+  rm -rf "$ZV_ART"
+  mkdir -p "$ZV_ART"
+  # A signal (the test's time limit) ends the script through its EXIT trap, so the cleanup still runs.
+  trap 'exit 143' TERM INT HUP
+  trap zv_cleanup EXIT
+  [[ -f $ZV_EXE ]] || zv_fail "program not found: $ZV_EXE"
+  [[ -f $ZV_DRIVER ]] || zv_fail "driver not found: $ZV_DRIVER"
+  zv_ensure_prefix
+  zv_stop_wine # whatever an interrupted earlier run left in the prefix
+  zv_start_display "${ZV_GEOMETRY:-1280x800x24}" || zv_fail "no X display"
+  echo "scenario $ZV_NAME: $ZV_EXE on $DISPLAY, artefacts in $ZV_ART"
+}
+
+# Starts the staged program and waits for its main window; sets ZV_CLIENT_X/Y/W/H.
+zv_launch() {
+  zv_stage_copy "$ZV_EXE" "$ZV_ART/bin"
+  zv_start_program "$ZV_STAGED_EXE" "$ZV_ART/program.log"
+  zv_wait_window 30000 >/dev/null || zv_fail "no visible window titled $ZV_WINDOW_TITLE"
+  zv_read_client
+}
+
+zv_read_client() {
+  local client
+  client=$(zv_driver client "$ZV_WINDOW_TITLE") || zv_fail "cannot read the client area"
+  # shellcheck disable=SC2034 # the sizes are read by the scenarios
+  read -r ZV_CLIENT_X ZV_CLIENT_Y ZV_CLIENT_W ZV_CLIENT_H <<<"$client"
+}
+
+# The program's reply about one control (lines key=value); fails when the control is not found.
+zv_query() {
+  zv_driver query "$ZV_WINDOW_TITLE" "$1" "${2:--1}"
+}
+
+# zv_field KEY: the value of KEY in a reply read from stdin.
+zv_field() {
+  local key=$1 line
+  while IFS= read -r line; do
+    [[ $line == "$key="* ]] && { printf '%s\n' "${line#*=}"; return 0; }
+  done
+  return 1
+}
+
+# zv_caption CONTROL [INDEX]: the control's caption, empty when the query fails.
+zv_caption() {
+  zv_query "$@" 2>/dev/null | zv_field caption || true
+}
+
+zv_visible_flag() {
+  zv_query "$@" 2>/dev/null | zv_field visible || true
+}
+
+# Moves the pointer to a point of the main window's client area and clicks it.
+zv_click() {
+  xdotool mousemove --sync $((ZV_CLIENT_X + $1)) $((ZV_CLIENT_Y + $2))
+  sleep 0.2
+  xdotool click 1
+}
+
+# Press and release as two events at the same spot, with a pause between them.
+zv_press_release() {
+  xdotool mousemove --sync $((ZV_CLIENT_X + $1)) $((ZV_CLIENT_Y + $2))
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.2
+  xdotool mouseup 1
+}
+
+# zv_poll TIMEOUT_S COMMAND...: retries the command until it succeeds or the time is up.
+zv_poll() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
+}
+
+zv_pass() {
+  ZV_PASSED=$((ZV_PASSED + 1))
+  echo "ok: $1"
+}
+
+# A failed check is reported and counted; the scenario goes on and fails at the end.
+zv_check_failed() {
+  ZV_FAILED=$((ZV_FAILED + 1))
+  echo "FAIL: $1" >&2
+}
+
+# zv_expect_eq WHAT EXPECTED ACTUAL
+zv_expect_eq() {
+  if [[ $2 == "$3" ]]; then
+    zv_pass "$1 is '$3'"
+  else
+    zv_check_failed "$1: expected '$2', got '$3'"
+  fi
+}
+
+# zv_expect WHAT COMMAND...: the check passes when the command succeeds.
+zv_expect() {
+  local what=$1
+  shift
+  if "$@"; then zv_pass "$what"; else zv_check_failed "$what"; fi
+}
+
+# A failure after which the scenario cannot go on.
+zv_fail() {
+  zv_check_failed "$1"
+  exit 1
+}
+
+zv_save_screenshot() {
+  zv_screenshot "$ZV_ART/$1.png" || zv_check_failed "screenshot $1"
+}
+
+# Ends the program, the prefix's other processes and the display; a process left behind fails the scenario.
+zv_cleanup() {
+  local status=$? leftover
+  trap - EXIT TERM INT HUP
+  zv_stop_wine
+  zv_stop_display
+  mapfile -t leftover < <(zv_prefix_pids)
+  if ((${#leftover[@]} > 0)); then
+    zv_check_failed "Wine processes of $ZV_PREFIX left running: ${leftover[*]}"
+    kill -9 "${leftover[@]}" 2>/dev/null || true
+  fi
+  echo "$ZV_NAME: $ZV_PASSED passed, $ZV_FAILED failed"
+  if ((status == 0 && ZV_FAILED > 0)); then status=1; fi
+  exit "$status"
+}

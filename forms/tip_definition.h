@@ -1,0 +1,10 @@
+// The mini status window's definition: a 110 × 27 strip with the load percentage.
+#pragma once
+
+#include "platform/forms/definition.h"
+
+namespace zv::forms {
+
+const FormDefinition& FormTipDefinition();
+
+}  // namespace zv::forms

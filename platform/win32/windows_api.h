@@ -1,0 +1,24 @@
+// The Windows API as the backend uses it: lean headers, no min/max macros, wide text functions.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef UNICODE
+#define UNICODE
+#endif
+#ifndef _UNICODE
+#define _UNICODE
+#endif
+// GetLocaleInfoEx and GetTimeFormatEx need Vista's declarations.
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0601
+#endif
+
+#include <windows.h>
+
+// The portable canvas has a DrawText member; the backend calls DrawTextW by its own name.
+#undef DrawText

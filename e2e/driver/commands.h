@@ -17,5 +17,8 @@ int RunVisible(std::wstring_view title);
 int RunMemory();
 // Asks the program's main window about one control and prints its reply (see query_protocol.h).
 int RunQuery(std::wstring_view title, std::wstring_view controlName, int index);
+// Waits for a visible message box titled `title`; prints "text=", "icon=" (1 with an icon) and
+// "ok=x y", the screen centre of its OK button.
+int RunMessageBox(std::wstring_view title, int timeoutMs);
 
 }  // namespace zv::e2e

@@ -17,7 +17,8 @@ constexpr char kUsageText[] =
     "       zvdriver client <windowTitle>\n"
     "       zvdriver visible <windowTitle>\n"
     "       zvdriver memory\n"
-    "       zvdriver query <windowTitle> <controlName> [index]\n";
+    "       zvdriver query <windowTitle> <controlName> [index]\n"
+    "       zvdriver messagebox <windowTitle> <timeoutMs>\n";
 
 std::optional<int> ParseInt(std::wstring_view text) {
   const std::string narrow = platform::Narrow(text);
@@ -41,6 +42,10 @@ int Dispatch(int argc, wchar_t** argv) {
   if (command == L"wait" && argc == 4) {
     const std::optional<int> timeoutMs = ParseInt(argv[3]);
     return timeoutMs ? RunWait(argv[2], *timeoutMs) : Usage();
+  }
+  if (command == L"messagebox" && argc == 4) {
+    const std::optional<int> timeoutMs = ParseInt(argv[3]);
+    return timeoutMs ? RunMessageBox(argv[2], *timeoutMs) : Usage();
   }
   if (command == L"query" && (argc == 4 || argc == 5)) {
     const std::optional<int> index = argc == 5 ? ParseInt(argv[4]) : std::optional<int>(-1);

@@ -47,4 +47,4 @@ BENCHMARK(BM_RefreshTickChanged);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+

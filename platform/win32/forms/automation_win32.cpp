@@ -28,12 +28,29 @@ std::string CaptionOf(forms::Control& c) {
   }
 }
 
+// One reply line per field: CR, LF and the backslash inside a value are written as \r, \n and \\.
+std::string Escape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 std::string Describe(forms::Form& form, const std::string& name, int index) {
   forms::Control* c = name == form.Name() ? &form : form.Find(name, index);
   if (c == nullptr) return "found=0\n";
   const Rect r = c->PixelBounds();
   std::ostringstream out;
-  out << "found=1\ncaption=" << CaptionOf(*c) << "\nvisible=" << (c->Visible() ? 1 : 0)
+  out << "found=1\ncaption=" << Escape(CaptionOf(*c)) << "\nvisible=" << (c->Visible() ? 1 : 0)
       << "\nenabled=" << (c->Enabled() ? 1 : 0) << "\nleft=" << r.left << "\ntop=" << r.top
       << "\nwidth=" << r.Width() << "\nheight=" << r.Height() << "\n";
   if (c->Kind() == forms::ControlKind::CheckBox) out << "value=" << static_cast<forms::CheckBox&>(*c).Value() << "\n";

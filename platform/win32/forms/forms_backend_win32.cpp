@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/win32/forms/control_peers_win32.h"
+#include "platform/win32/forms/hosted_window_win32.h"
 
 namespace zv::platform {
 
@@ -76,8 +77,13 @@ void Win32FormsBackend::Realize(forms::Control& control, SurfaceWindow& surface)
     case forms::ControlKind::Button:
       keepChild(std::make_unique<ButtonPeer>(*this, static_cast<forms::Button&>(control), parent));
       break;
+    case forms::ControlKind::Hosted: {
+      auto peer = std::make_unique<HostedWindow>(*this, static_cast<forms::HostedControl&>(control), parent);
+      control.AttachPeer(peer.get());
+      peers_.push_back(std::move(peer));
+      break;
+    }
     case forms::ControlKind::Form:
-    case forms::ControlKind::Hosted:
       break;
   }
 }

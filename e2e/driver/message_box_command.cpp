@@ -1,0 +1,67 @@
+// The "messagebox" subcommand: waits for a message box of the program and reports its text and
+// where its OK button is, so that a scenario can close it with the mouse.
+#include <string>
+
+#include "e2e/driver/commands.h"
+#include "e2e/driver/console.h"
+#include "platform/win32/text_win32.h"
+#include "platform/win32/windows_api.h"
+
+namespace zv::e2e {
+namespace {
+
+struct Search {
+  std::wstring_view title;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<Search*>(context);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  wchar_t text[64] = {};
+  GetWindowTextW(window, text, 64);
+  if (std::wstring_view(className) == L"#32770" && search.title == text && IsWindowVisible(window)) {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::wstring ControlText(HWND control) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+}  // namespace
+
+int RunMessageBox(std::wstring_view title, int timeoutMs) {
+  Search search{title};
+  for (int waited = 0; search.found == nullptr; waited += 100) {
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) break;
+    if (waited >= timeoutMs) {
+      WriteError("no message box appeared\n");
+      return kFailure;
+    }
+    Sleep(100);
+  }
+  // The message text is the static control with the identifier 0xFFFF; OK is IDOK.
+  HWND message = GetDlgItem(search.found, 0xFFFF);
+  HWND ok = GetDlgItem(search.found, IDOK);
+  std::string reply = "text=" + platform::Narrow(message != nullptr ? ControlText(message) : L"") + "\n";
+  // The icon's static control: 0x14 on Windows, 0x440 on Wine; hidden when the box has no icon.
+  HWND icon = GetDlgItem(search.found, 0x14);
+  if (icon == nullptr) icon = GetDlgItem(search.found, 0x440);
+  reply += "icon=" + std::string(icon != nullptr && IsWindowVisible(icon) ? "1" : "0") + "\n";
+  if (ok != nullptr) {
+    RECT r;
+    GetWindowRect(ok, &r);
+    reply += "ok=" + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) + "\n";
+  }
+  WriteOut(reply);
+  return kSuccess;
+}
+
+}  // namespace zv::e2e

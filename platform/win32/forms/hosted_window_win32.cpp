@@ -1,0 +1,283 @@
+// Child windows of self-drawn controls.
+#include "platform/win32/forms/hosted_window_win32.h"
+
+#include <windowsx.h>
+
+#include "platform/win32/text_win32.h"
+
+namespace zv::platform {
+namespace {
+
+constexpr wchar_t kHostedClass[] = L"ZorvaneHosted";
+
+struct RegionTraits {
+  using Native = HRGN;
+  static Native Invalid() { return nullptr; }
+  static void Close(Native h) { DeleteObject(h); }
+};
+using RegionHandle = ScopedHandle<RegionTraits>;
+
+// GetDC / ReleaseDC for one drawing.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  ~WindowDc() {
+    if (dc_ != nullptr) ReleaseDC(hwnd_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+int KeyShiftState() {
+  int shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= forms::kShiftMask;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= forms::kCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= forms::kAltMask;
+  return shift;
+}
+
+int MouseShiftState(WPARAM keys) {
+  int shift = 0;
+  if (keys & MK_SHIFT) shift |= forms::kShiftMask;
+  if (keys & MK_CONTROL) shift |= forms::kCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= forms::kAltMask;
+  return shift;
+}
+
+int HeldButtons(WPARAM keys) {
+  int buttons = 0;
+  if (keys & MK_LBUTTON) buttons |= forms::kLeftButton;
+  if (keys & MK_RBUTTON) buttons |= forms::kRightButton;
+  if (keys & MK_MBUTTON) buttons |= forms::kMiddleButton;
+  return buttons;
+}
+
+void RegisterHostedClass(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW existing{sizeof(WNDCLASSEXW)};
+  if (GetClassInfoExW(instance, kHostedClass, &existing)) return;
+  WNDCLASSEXW wc{sizeof(WNDCLASSEXW)};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = kHostedClass;
+  RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+HostedWindow::HostedWindow(Win32FormsBackend& backend, forms::HostedControl& control, HWND parent)
+    : control_(control), image_(backend.Resources()) {
+  RegisterHostedClass(backend.Instance(), WindowProc);
+  const Rect r = control.PixelBounds();
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (control.Visible()) style |= WS_VISIBLE;
+  if (!control.Enabled()) style |= WS_DISABLED;
+  if (control.TabStop()) style |= WS_TABSTOP;
+  control.AttachSurface(this);
+  CreateWindowExW(0, kHostedClass, Widen(control.AccessText()).c_str(), style, r.left, r.top, r.Width(),
+                  r.Height(), parent, nullptr, backend.Instance(), this);
+  Resized();
+}
+
+// A window already destroyed with its form has let go of the control (which may be gone).
+HostedWindow::~HostedWindow() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+void HostedWindow::Changed(forms::Change what) {
+  if (hwnd_ == nullptr) return;
+  switch (what) {
+    case forms::Change::Visible:
+      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      break;
+    case forms::Change::Enabled:
+      EnableWindow(hwnd_, control_.Enabled());
+      break;
+    case forms::Change::Bounds: {
+      const Rect r = control_.PixelBounds();
+      SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case forms::Change::Caption:
+      SetWindowTextW(hwnd_, Widen(control_.AccessText()).c_str());
+      break;
+    default:
+      break;
+  }
+}
+
+void HostedWindow::Resized() {
+  if (hwnd_ == nullptr) return;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  image_.Resize(client.right, client.bottom);
+  control_.OnResize();
+}
+
+void HostedWindow::Present() {
+  if (hwnd_ == nullptr || image_.GetCanvas() == nullptr) return;
+  WindowDc dc(hwnd_);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  image_.Present(dc.get(), client);
+}
+
+Point HostedWindow::CursorInClient() {
+  POINT pt{};
+  GetCursorPos(&pt);
+  if (hwnd_ != nullptr) ScreenToClient(hwnd_, &pt);
+  return {pt.x, pt.y};
+}
+
+void HostedWindow::SetRegion(const std::vector<Rect>& removed) {
+  if (hwnd_ == nullptr) return;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  RegionHandle region(CreateRectRgn(0, 0, client.right, client.bottom));
+  if (!region) return;
+  for (const Rect& r : removed) {
+    RegionHandle cut(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+    if (cut) CombineRgn(region.get(), region.get(), cut.get(), RGN_DIFF);
+  }
+  // Once the window accepts the region it owns it and deletes it itself.
+  if (SetWindowRgn(hwnd_, region.get(), TRUE) != 0) region.Release();
+}
+
+void HostedWindow::SendTab(bool backward) {
+  INPUT inputs[4] = {};
+  int n = 0;
+  auto key = [&](WORD vk, bool up) {
+    inputs[n].type = INPUT_KEYBOARD;
+    inputs[n].ki.wVk = vk;
+    inputs[n].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ++n;
+  };
+  if (backward) key(VK_SHIFT, false);
+  key(VK_TAB, false);
+  key(VK_TAB, true);
+  if (backward) key(VK_SHIFT, true);
+  SendInput(static_cast<UINT>(n), inputs, sizeof(INPUT));
+}
+
+LRESULT CALLBACK HostedWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<HostedWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<HostedWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->control_.OnTerminate();
+    self->control_.AttachSurface(nullptr);
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+  return self->OnMessage(msg, wParam, lParam);
+}
+
+LRESULT HostedWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (OnMouse(msg, wParam, lParam)) return 0;
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd_, &ps);
+      image_.Present(dc, ps.rcPaint);
+      EndPaint(hwnd_, &ps);
+      return 0;
+    }
+    case WM_SIZE:
+      Resized();
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | (control_.WantsArrows() ? DLGC_WANTARROWS : 0);
+    case BM_CLICK:
+      control_.OnAccessKey();
+      return 0;
+    case WM_KEYDOWN:
+      control_.OnKeyDown(static_cast<int>(wParam), KeyShiftState());
+      return 0;
+    case WM_CHAR:
+      control_.OnKeyPress(static_cast<int>(wParam));
+      return 0;
+    case WM_KEYUP:
+      control_.OnKeyUp(static_cast<int>(wParam), KeyShiftState());
+      return 0;
+    case WM_SETFOCUS:
+      control_.OnGotFocus();
+      return 0;
+    case WM_KILLFOCUS:
+      control_.OnLostFocus();
+      return 0;
+    default:
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+  }
+}
+
+bool HostedWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const float x = static_cast<float>(GET_X_LPARAM(lParam));
+  const float y = static_cast<float>(GET_Y_LPARAM(lParam));
+  const int shift = MouseShiftState(wParam);
+  auto inside = [&] {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    return x >= 0 && y >= 0 && x < client.right && y < client.bottom;
+  };
+  auto press = [&](int button) {
+    SetCapture(hwnd_);
+    if (control_.TabStop() && GetFocus() != hwnd_) SetFocus(hwnd_);
+    if (button == forms::kLeftButton) pressedInside_ = true;
+    control_.OnMouseDown(button, shift, x, y);
+  };
+  auto release = [&](int button) {
+    if (HeldButtons(wParam) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+    control_.OnMouseUp(button, shift, x, y);
+    if (button == forms::kLeftButton && pressedInside_ && inside()) control_.OnClick();
+    if (button == forms::kLeftButton) pressedInside_ = false;
+  };
+  switch (msg) {
+    case WM_MOUSEMOVE: {
+      // Repeats at the same spot (the platform sends them when the capture changes) are not moves.
+      const Point p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      if (!lastMouse_ || *lastMouse_ != p) control_.OnMouseMove(HeldButtons(wParam), shift, x, y);
+      lastMouse_ = p;
+      return true;
+    }
+    case WM_LBUTTONDOWN:
+      press(forms::kLeftButton);
+      return true;
+    case WM_RBUTTONDOWN:
+      press(forms::kRightButton);
+      return true;
+    case WM_MBUTTONDOWN:
+      press(forms::kMiddleButton);
+      return true;
+    case WM_LBUTTONUP:
+      release(forms::kLeftButton);
+      return true;
+    case WM_RBUTTONUP:
+      release(forms::kRightButton);
+      return true;
+    case WM_MBUTTONUP:
+      release(forms::kMiddleButton);
+      return true;
+    case WM_LBUTTONDBLCLK:
+      SetCapture(hwnd_);
+      pressedInside_ = false;
+      control_.OnDblClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace zv::platform

@@ -1,8 +1,9 @@
 // Answers inspection requests about a form's controls.
 #include "platform/win32/forms/automation_win32.h"
 
-#include <sstream>
+#include <charconv>
 #include <string>
+#include <string_view>
 
 #include "platform/forms/controls.h"
 
@@ -49,23 +50,39 @@ std::string Describe(forms::Form& form, const std::string& name, int index) {
   forms::Control* c = name == form.Name() ? &form : form.Find(name, index);
   if (c == nullptr) return "found=0\n";
   const Rect r = c->PixelBounds();
-  std::ostringstream out;
-  out << "found=1\ncaption=" << Escape(CaptionOf(*c)) << "\nvisible=" << (c->Visible() ? 1 : 0)
-      << "\nenabled=" << (c->Enabled() ? 1 : 0) << "\nleft=" << r.left << "\ntop=" << r.top
-      << "\nwidth=" << r.Width() << "\nheight=" << r.Height() << "\n";
-  if (c->Kind() == forms::ControlKind::CheckBox) out << "value=" << static_cast<forms::CheckBox&>(*c).Value() << "\n";
-  return out.str();
+  auto line = [](std::string_view key, const std::string& value) { return std::string(key) + "=" + value + "\n"; };
+  std::string out = "found=1\n" + line("caption", Escape(CaptionOf(*c))) +
+                    line("visible", c->Visible() ? "1" : "0") + line("enabled", c->Enabled() ? "1" : "0") +
+                    line("left", std::to_string(r.left)) + line("top", std::to_string(r.top)) +
+                    line("width", std::to_string(r.Width())) + line("height", std::to_string(r.Height()));
+  if (c->Kind() == forms::ControlKind::CheckBox) {
+    out += line("value", std::to_string(static_cast<forms::CheckBox&>(*c).Value()));
+  }
+  return out;
+}
+
+// "query <name> <index>": false for anything else.
+bool ParseRequest(std::string_view request, std::string& name, int& index) {
+  constexpr std::string_view kVerb = "query ";
+  if (!request.starts_with(kVerb)) return false;
+  request.remove_prefix(kVerb.size());
+  const size_t space = request.find(' ');
+  name = std::string(request.substr(0, space));
+  index = -1;
+  if (space != std::string_view::npos) {
+    const std::string_view number = request.substr(space + 1);
+    std::from_chars(number.data(), number.data() + number.size(), index);
+  }
+  return !name.empty();
 }
 
 }  // namespace
 
 bool AnswerInspection(forms::Form& form, HWND self, WPARAM replyTo, const COPYDATASTRUCT* request) {
   if (request == nullptr || request->dwData != kInspectRequest || request->lpData == nullptr) return false;
-  std::istringstream in(std::string(static_cast<const char*>(request->lpData), request->cbData));
-  std::string verb, name;
+  std::string name;
   int index = -1;
-  in >> verb >> name >> index;
-  if (verb != "query") return false;
+  if (!ParseRequest({static_cast<const char*>(request->lpData), request->cbData}, name, index)) return false;
   const std::string reply = Describe(form, name, index);
   COPYDATASTRUCT answer{kInspectReply, static_cast<DWORD>(reply.size()), const_cast<char*>(reply.data())};
   SendMessageW(reinterpret_cast<HWND>(replyTo), WM_COPYDATA, reinterpret_cast<WPARAM>(self),

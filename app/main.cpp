@@ -1,7 +1,9 @@
 // Zorvane's entry point: wires the Win32 platform to the main window and runs the message loop.
 #include "mainwindow/form_velkan.h"
 #include "platform/win32/forms/forms_backend_win32.h"
+#include "platform/win32/forms/popup_menu_win32.h"
 #include "platform/win32/forms/runtime_win32.h"
+#include "platform/win32/forms/window_hooks_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/memory_status_win32.h"
 #include "platform/win32/notify_icon_win32.h"
@@ -21,8 +23,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Application application;
   ResourcePictures pictures(instance);
   Win32SystemColors colors;
-  zv::forms::Runtime runtime{nullptr, &timers, &messages, &loop, &application, &pictures, &colors};
+  Win32PopupMenus menus;
+  Win32WindowProcedureHooks hooks;
+  zv::forms::Runtime runtime{nullptr,   &timers, &messages, &loop, &application,
+                             &pictures, &colors, &menus,    &hooks};
   Win32FormsBackend backend(instance, runtime);
+  runtime.backend = &backend;
   MemoryDcHandle measureDc(CreateCompatibleDC(nullptr));
   GdiTextRenderer measure(measureDc.get(), backend.Resources());
   runtime.text = &measure;

@@ -3,6 +3,7 @@
 
 #include "forms/velkan_definition.h"
 #include "mainwindow/control_lookup.h"
+#include "memory/taskbar.h"
 
 namespace zv::mainwindow {
 namespace {
@@ -80,6 +81,7 @@ void FormVelkan::WireEvents() {
   labelHomePage_->onMouseMove = [this](MouseEvent& e) { LabelHomePage_MouseMove(e.button, e.shift, e.x, e.y); };
   labelHomePage2_->onMouseMove = [this](MouseEvent& e) { LabelHomePage2_MouseMove(e.button, e.shift, e.x, e.y); };
   pictureAbout_->onMouseMove = [this](MouseEvent& e) { PictureAbout_MouseMove(e.button, e.shift, e.x, e.y); };
+  WireSettingsEvents();
 }
 
 void FormVelkan::Form_Load() {
@@ -231,10 +233,8 @@ void FormVelkan::LabelHomePage_MouseMove(int, int, float, float) { labelHomePage
 void FormVelkan::LabelHomePage2_MouseMove(int, int, float, float) { labelHomePage2_->SetUnderline(true); }
 void FormVelkan::PictureAbout_MouseMove(int, int, float, float) { labelHomePage_->SetUnderline(false); }
 
-void FormVelkan::EndProgram() {
-  form_.Unload();
-  if (runtime_.loop != nullptr) runtime_.loop->Quit();
-}
+// No dead icon may outlive the session: the same sequence as the tray menu's exit command.
+void FormVelkan::EndProgram() { ExitProgram(); }
 
 void FormVelkan::ShowUnknownError() {
   if (runtime_.messages != nullptr) runtime_.messages->Show(kUnknownError, forms::MessageIcon::None);
@@ -243,10 +243,6 @@ void FormVelkan::ShowUnknownError() {
 // The graph control of the status page repaints itself here once it is part of the page.
 void FormVelkan::RefreshCpuMonitor() {}
 // The taskbar button's window menu needs the system-menu and minimise styles.
-void FormVelkan::ApplyTaskbarStyle() {
-  constexpr std::intptr_t kSysMenuAndMinimizeBox = 0xA0000;
-  const platform::WindowHandle window = form_.Handle();
-  services_.windows.SetStyle(window, services_.windows.GetStyle(window) | kSysMenuAndMinimizeBox);
-}
+void FormVelkan::ApplyTaskbarStyle() { memory::ApplyTaskbarStyle(services_.windows, form_.Handle()); }
 
 }  // namespace zv::mainwindow

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "memory/memory_state.h"
@@ -18,6 +19,10 @@
 #include "platform/shell.h"
 #include "platform/token_privileges.h"
 #include "platform/window_messages.h"
+#include "tray/form_menu.h"
+#include "tray/form_tip.h"
+#include "tray/module_sub_class.h"
+#include "tray/module_tray_icon.h"
 
 namespace zv::mainwindow {
 
@@ -84,9 +89,28 @@ class FormVelkan {
   static std::string ReleaseMessage(std::int32_t megabytes);
 
   // Settings page (settings_page.cpp).
+  // Loads the page from config.ini; also the settings load of start-up.
   void CommandCancel_Click();
+  // Applies the page and saves it to config.ini.
+  void CommandOK_Click();
+  // The mini-window box saves its value at once; the automatic-release box enables the interval list.
+  void CheckShowMiniWindow_Click();
+  void CheckAutoFreeMemory_Click();
 
   // Tray icon, tray menu and mini window (tray_commands.cpp).
+  // Shows and activates the main window and brings it back from the minimised state.
+  void RestoreMainWindow();
+  // Pops the tray menu up at the cursor; returns when the menu closed and its command ran.
+  void ShowTrayMenu();
+  // The tray menu's exit command: removes the icon, gives the window its own procedure back,
+  // unloads this window, the mini window and the menu form, then ends the message loop. Objects
+  // stay alive; handlers still running (a release pass, a message box) unwind as the loop quits.
+  void ExitProgram();
+  // Null until first needed: the icon and the hook at start-up, the windows at first use.
+  const tray::ModuleTrayIcon* TrayIcon() const { return trayIcon_.get(); }
+  const tray::ModuleSubClass* SubClass() const { return subClass_.get(); }
+  tray::FormTip* MiniWindowIfCreated() const { return formTip_.get(); }
+  tray::FormMenu* MenuFormIfCreated() const { return formMenu_.get(); }
 
  private:
   enum class Page { Status, Records, Settings, About };
@@ -123,8 +147,30 @@ class FormVelkan {
   forms::TextBox* textRecords_ = nullptr;
 
   // Settings page (settings_page.cpp).
+  void WireSettingsEvents();
+  void HideMiniWindow();
+  // False at the first value present but invalid; a missing one leaves its control as it is.
+  [[nodiscard]] bool LoadSettings();
+  // False when a value could not be written; every value is tried.
+  [[nodiscard]] bool SaveSettings();
+  void ApplyAutoFreeTimer();
+  // The four boxes in the order of their keys in the file.
+  std::array<forms::CheckBox*, 4> SettingBoxes() const;
+  std::string SettingsPath() const;
+  std::string ReadSetting(std::string_view key) const;
+  [[nodiscard]] bool WriteSetting(std::string_view key, std::string_view value);
+  forms::Button* commandOK_ = nullptr;
+  forms::Button* commandCancel_ = nullptr;
 
   // Tray icon, tray menu and mini window (tray_commands.cpp).
+  tray::FormTip& MiniWindow();
+  tray::FormMenu& MenuForm();
+  // Created when first needed, so that nothing of them runs before (the mini window's timer).
+  std::unique_ptr<tray::ModuleTrayIcon> trayIcon_;
+  std::unique_ptr<tray::ModuleSubClass> subClass_;
+  std::unique_ptr<tray::FormTip> formTip_;
+  std::unique_ptr<tray::FormMenu> formMenu_;
+  bool exiting_ = false;
 
   forms::Runtime& runtime_;
   MainWindowServices services_;

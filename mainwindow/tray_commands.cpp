@@ -1,12 +1,77 @@
-// The main window's side of the tray: the icon, the window-procedure hook and the mini window.
+// The main window's side of the tray: the icon and the window-procedure hook, the tray menu and its
+// commands, the mini window and the exit sequence.
 #include "mainwindow/form_velkan.h"
 
 namespace zv::mainwindow {
+namespace {
 
-// The mini status window shows the load percentage.
-void FormVelkan::ShowMiniWindow() {}
+constexpr std::uint32_t kWmSysCommand = 0x112;
+constexpr std::uintptr_t kScRestore = 0xF120;
 
-// Tray icon, "TaskbarCreated" and the window-procedure hook.
-void FormVelkan::InstallTrayIcon() {}
+}  // namespace
+
+tray::FormTip& FormVelkan::MiniWindow() {
+  if (!formTip_) {
+    formTip_ = std::make_unique<tray::FormTip>(runtime_, services_.windows, *memoryLabels_.usedPercent,
+                                               tray::TipActions{.showTrayMenu = [this] { ShowTrayMenu(); },
+                                                                .showMainWindow = [this] { form_.Show(); }});
+  }
+  return *formTip_;
+}
+
+tray::FormMenu& FormVelkan::MenuForm() {
+  if (!formMenu_) {
+    formMenu_ = std::make_unique<tray::FormMenu>(
+        runtime_, services_.shell, services_.windows,
+        tray::MenuCommands{.restoreMainWindow = [this] { RestoreMainWindow(); },
+                           .imageStatusClick = [this](int index) { ImageStatus_Click(index); },
+                           .imageSettingsClick = [this](int index) { ImageSettings_Click(index); },
+                           .imageRecordsClick = [this](int index) { ImageRecords_Click(index); },
+                           .imageAboutClick = [this](int index) { ImageAbout_Click(index); },
+                           .exitProgram = [this] { ExitProgram(); }});
+  }
+  return *formMenu_;
+}
+
+void FormVelkan::ShowMiniWindow() {
+  if (!exiting_) MiniWindow().Show();
+}
+
+// Start-up steps 18 to 20: "TaskbarCreated", the icon, then the hook in front of the window's procedure.
+void FormVelkan::InstallTrayIcon() {
+  if (trayIcon_) return;
+  trayIcon_ = std::make_unique<tray::ModuleTrayIcon>(services_.notifyIcons, *runtime_.app);
+  // A runtime without window hooks gets the icon but no routing of its notifications.
+  if (runtime_.hooks != nullptr) {
+    subClass_ = std::make_unique<tray::ModuleSubClass>(
+        *runtime_.hooks, services_.windows,
+        tray::TrayActions{.restoreMainWindow = [this] { RestoreMainWindow(); },
+                          .showTrayMenu = [this] { ShowTrayMenu(); },
+                          .addTrayIcon = [this] { trayIcon_->AddTrayIcon(form_.Handle()); }});
+    subClass_->RegisterTaskbarCreated();
+  }
+  trayIcon_->AddTrayIcon(form_.Handle());
+  if (subClass_) subClass_->Install(form_.Handle());
+}
+
+void FormVelkan::RestoreMainWindow() {
+  form_.Show();
+  services_.windows.Send(form_.Handle(), kWmSysCommand, kScRestore, 0);
+}
+
+void FormVelkan::ShowTrayMenu() {
+  if (!exiting_) MenuForm().PopUpTrayMenu();
+}
+
+void FormVelkan::ExitProgram() {
+  if (exiting_) return;
+  exiting_ = true;
+  if (trayIcon_) trayIcon_->RemoveTrayIcon();
+  if (subClass_) subClass_->Uninstall();
+  form_.Unload();
+  if (formTip_) formTip_->Unload();
+  if (formMenu_) formMenu_->Unload();
+  if (runtime_.loop != nullptr) runtime_.loop->Quit();
+}
 
 }  // namespace zv::mainwindow

@@ -19,6 +19,9 @@ class WindowMessages {
   virtual std::intptr_t GetStyle(WindowHandle window) = 0;
   virtual void SetStyle(WindowHandle window, std::intptr_t style) = 0;
   virtual bool SetForeground(WindowHandle window) = 0;
+  // SetWindowPos(HWND_TOPMOST) without moving or sizing: the window stays above every
+  // window that is not topmost.
+  virtual void SetTopmost(WindowHandle window) = 0;
 };
 
 }  // namespace zv::platform

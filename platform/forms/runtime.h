@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@
 namespace zv::forms {
 
 class Form;
+class FormsBackend;
+class Menu;
 class Timer;
 
 enum class MessageIcon { None, Information };
@@ -72,6 +75,32 @@ class SystemColors {
   Color Resolve(Color c) { return IsSystemColor(c) ? Get(SystemColorIndex(c)) : c; }
 };
 
+// Popup menus at the mouse position, modal.
+class PopupMenuService {
+ public:
+  virtual ~PopupMenuService() = default;
+  // Shows the menu with its top-left corner at the cursor, items chosen with the left button,
+  // and returns when it closed: the position of the chosen item, or -1 when it was dismissed.
+  // Events keep being served meanwhile. The owner window receives the menu's messages.
+  virtual int Track(const Menu& menu, std::uintptr_t owner) = 0;
+};
+
+// A filter put in front of a top-level window's own procedure: it sees every message of the
+// window first and passes on what it does not handle through CallSaved.
+class WindowProcedureHooks {
+ public:
+  using Filter = std::function<std::intptr_t(std::uintptr_t window, std::uint32_t message,
+                                             std::uintptr_t wParam, std::intptr_t lParam)>;
+  virtual ~WindowProcedureHooks() = default;
+  // Returns the procedure the window had until now (0 when the window is unknown).
+  virtual std::uintptr_t Install(std::uintptr_t window, Filter filter) = 0;
+  // Hands a message to a procedure that Install returned.
+  virtual std::intptr_t CallSaved(std::uintptr_t saved, std::uintptr_t window, std::uint32_t message,
+                                  std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // Gives the window the procedure back and forgets the filter; allowed inside the filter itself.
+  virtual void Restore(std::uintptr_t window, std::uintptr_t saved) = 0;
+};
+
 struct Runtime {
   TextRenderer* text = nullptr;  // measures captions; never null once a form is built
   TimerService* timers = nullptr;
@@ -80,6 +109,10 @@ struct Runtime {
   Application* app = nullptr;
   PictureSource* pictures = nullptr;
   SystemColors* colors = nullptr;
+  PopupMenuService* menus = nullptr;
+  WindowProcedureHooks* hooks = nullptr;
+  // Realises the windows loaded after the start-up window.
+  FormsBackend* backend = nullptr;
 };
 
 }  // namespace zv::forms

@@ -2,6 +2,7 @@
 #include "platform/headless/headless_runtime.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/forms/controls.h"
 
@@ -44,6 +45,59 @@ void ScriptedMessageBoxes::Show(std::string_view text, forms::MessageIcon icon) 
   }
 }
 
+int ScriptedPopupMenus::Track(const forms::Menu& menu, std::uintptr_t owner) {
+  Shown shown{menu.Name(), owner, {}};
+  for (std::size_t i = 0; i < menu.Count(); ++i) {
+    const forms::MenuItem& item = menu.Item(i);
+    shown.items.push_back(item.Shortcut().empty() ? item.Caption() : item.Caption() + "\t" + item.Shortcut());
+  }
+  shown_.push_back(std::move(shown));
+  const std::string chosen = std::exchange(choice, {});
+  if (whileOpen) {
+    auto once = std::move(whileOpen);
+    whileOpen = nullptr;
+    once();
+  }
+  for (std::size_t i = 0; i < menu.Count(); ++i) {
+    if (!chosen.empty() && menu.Item(i).Name() == chosen) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::uintptr_t HeadlessWindowHooks::Install(std::uintptr_t window, Filter filter) {
+  const std::uintptr_t previous = Current(window);
+  current_[window] = nextHook_++;
+  filters_[window] = std::make_shared<Filter>(std::move(filter));
+  return previous;
+}
+
+std::intptr_t HeadlessWindowHooks::CallSaved(std::uintptr_t saved, std::uintptr_t window,
+                                             std::uint32_t message, std::uintptr_t wParam,
+                                             std::intptr_t lParam) {
+  passedOn.push_back({saved, window, message, wParam, lParam});
+  return savedResult;
+}
+
+void HeadlessWindowHooks::Restore(std::uintptr_t window, std::uintptr_t saved) {
+  current_[window] = saved;
+  filters_.erase(window);
+  if (onRestore) onRestore();
+}
+
+std::intptr_t HeadlessWindowHooks::Deliver(std::uintptr_t window, std::uint32_t message,
+                                           std::uintptr_t wParam, std::intptr_t lParam) {
+  auto it = filters_.find(window);
+  if (it == filters_.end()) return CallSaved(Current(window), window, message, wParam, lParam);
+  // The filter may restore the window's procedure while it runs.
+  const std::shared_ptr<Filter> filter = it->second;
+  return (*filter)(window, message, wParam, lParam);
+}
+
+std::uintptr_t HeadlessWindowHooks::Current(std::uintptr_t window) const {
+  auto it = current_.find(window);
+  return it == current_.end() ? OwnProcedure(window) : it->second;
+}
+
 void HeadlessEventLoop::DoEvents() {
   ++doEventsCalls_;
   if (pendingEvents) pendingEvents();
@@ -77,6 +131,11 @@ Color DefaultSystemColors::Get(int index) {
 }
 
 void HeadlessBackend::Attach(forms::Control& control) {
+  if (control.Kind() == forms::ControlKind::Hosted) {
+    auto& hosted = static_cast<forms::HostedControl&>(control);
+    surfaces_[&control] = std::make_unique<HeadlessSurface>(hosted, *text_);
+    return;
+  }
   if (control.Kind() == forms::ControlKind::TextBox) {
     auto peer = std::make_unique<RecordingTextPeer>();
     static_cast<forms::TextBox&>(control).AttachTextPeer(peer.get());
@@ -104,6 +163,11 @@ void HeadlessBackend::Load(forms::Form& form) {
 RecordingPeer* HeadlessBackend::PeerOf(const forms::Control& control) {
   auto it = peers_.find(&control);
   return it == peers_.end() ? nullptr : it->second.get();
+}
+
+HeadlessSurface* HeadlessBackend::SurfaceOf(const forms::Control& control) {
+  auto it = surfaces_.find(&control);
+  return it == surfaces_.end() ? nullptr : it->second.get();
 }
 
 RecordingTextPeer* HeadlessBackend::TextPeerOf(const forms::Control& control) {

@@ -11,6 +11,8 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/headless/headless_surface.h"
+#include "platform/forms/menu.h"
 #include "platform/forms/runtime.h"
 #include "platform/host_text_renderer.h"
 
@@ -51,6 +53,64 @@ class ScriptedMessageBoxes : public forms::MessageBoxService {
 
  private:
   std::vector<Shown> shown_;
+};
+
+// Popup menus that "choose" the item a test names.
+class ScriptedPopupMenus : public forms::PopupMenuService {
+ public:
+  struct Shown {
+    std::string menu;
+    std::uintptr_t owner = 0;
+    // Captions as the platform shows them: "-" for a separator, a shortcut after a tab.
+    std::vector<std::string> items;
+  };
+  int Track(const forms::Menu& menu, std::uintptr_t owner) override;
+  const std::vector<Shown>& History() const { return shown_; }
+  // The name of the item the next menu returns; empty dismisses it. Used once.
+  std::string choice;
+  // Runs while the next menu is "open", as events do inside its modal loop.
+  std::function<void()> whileOpen;
+
+ private:
+  std::vector<Shown> shown_;
+};
+
+// Window procedures as the platform chains them, for windows that have no procedure at all:
+// each window starts with its "own" procedure, OwnProcedure(window).
+class HeadlessWindowHooks : public forms::WindowProcedureHooks {
+ public:
+  struct Message {
+    std::uintptr_t procedure = 0;
+    std::uintptr_t window = 0;
+    std::uint32_t message = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+    friend bool operator==(const Message&, const Message&) = default;
+  };
+  static constexpr std::uintptr_t OwnProcedure(std::uintptr_t window) { return 0x7000000u + window; }
+
+  std::uintptr_t Install(std::uintptr_t window, Filter filter) override;
+  // Records the message as handled by that procedure; returns savedResult.
+  std::intptr_t CallSaved(std::uintptr_t saved, std::uintptr_t window, std::uint32_t message,
+                          std::uintptr_t wParam, std::intptr_t lParam) override;
+  void Restore(std::uintptr_t window, std::uintptr_t saved) override;
+
+  // The platform sending the window a message: the filter sees it when one is installed.
+  std::intptr_t Deliver(std::uintptr_t window, std::uint32_t message, std::uintptr_t wParam,
+                        std::intptr_t lParam);
+  // The procedure the window has at the moment.
+  std::uintptr_t Current(std::uintptr_t window) const;
+  bool IsHooked(std::uintptr_t window) const { return filters_.count(window) != 0; }
+
+  // Messages that reached a saved procedure, in order.
+  std::vector<Message> passedOn;
+  std::intptr_t savedResult = 0;
+  std::function<void()> onRestore;
+
+ private:
+  std::map<std::uintptr_t, std::uintptr_t> current_;
+  std::map<std::uintptr_t, std::shared_ptr<Filter>> filters_;
+  std::uintptr_t nextHook_ = 0x9000000u;
 };
 
 class HeadlessEventLoop : public forms::EventLoop {
@@ -96,11 +156,15 @@ class RecordingPeer : public forms::FormPeer {
   void Changed(forms::Change what) override { changes.push_back(what); }
   std::uintptr_t Handle() const override { return handle; }
   void Activate() override { ++activations; }
-  void Destroy() override { destroyed = true; }
+  void Destroy() override {
+    destroyed = true;
+    if (onDestroy) onDestroy();
+  }
   std::vector<forms::Change> changes;
   std::uintptr_t handle = 0;
   int activations = 0;
   bool destroyed = false;
+  std::function<void()> onDestroy;
 };
 
 class RecordingTextPeer : public forms::TextBoxPeer {
@@ -121,6 +185,9 @@ class HeadlessBackend : public forms::FormsBackend {
   void Load(forms::Form& form) override;
   RecordingPeer* PeerOf(const forms::Control& control);
   RecordingTextPeer* TextPeerOf(const forms::Control& control);
+  HeadlessSurface* SurfaceOf(const forms::Control& control);
+  // Self-drawn controls measure and draw text with this renderer.
+  void SetTextRenderer(TextRenderer* text) { text_ = text; }
   // Changes the model asked for since the last call, over every control.
   std::size_t TakeChangeCount();
 
@@ -128,6 +195,9 @@ class HeadlessBackend : public forms::FormsBackend {
   void Attach(forms::Control& control);
   std::map<const forms::Control*, std::unique_ptr<RecordingPeer>> peers_;
   std::map<const forms::Control*, std::unique_ptr<RecordingTextPeer>> textPeers_;
+  std::map<const forms::Control*, std::unique_ptr<HeadlessSurface>> surfaces_;
+  HostTextRenderer ownText_;
+  TextRenderer* text_ = &ownText_;
   std::uintptr_t nextHandle_ = 0x1000;
 };
 
@@ -140,8 +210,11 @@ struct HeadlessRuntime {
   FixedApplication app;
   MapPictureSource pictures;
   DefaultSystemColors colors;
+  ScriptedPopupMenus menus;
+  HeadlessWindowHooks hooks;
   HeadlessBackend backend;
-  forms::Runtime runtime{&text, &timers, &messages, &loop, &app, &pictures, &colors};
+  forms::Runtime runtime{&text,     &timers, &messages, &loop,  &app,
+                         &pictures, &colors, &menus,    &hooks, &backend};
 };
 
 }  // namespace zv::headless

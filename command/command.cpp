@@ -1,0 +1,167 @@
+// The skinned button's life cycle: creation, new and saved instances, resizing, the drawing
+// entry point and the end of the instance.
+#include "command/command.h"
+
+#include "command/button_drawing.h"
+#include "command/drawing_primitives.h"
+#include "command/palette.h"
+
+namespace zv::command {
+
+std::string_view ErrorText(RuntimeError error) {
+  switch (error) {
+    case RuntimeError::kNone:
+      return {};
+    case RuntimeError::kInvalidPropertyValue:
+      return "Invalid property value";
+    case RuntimeError::kSetNotSupportedAtRunTime:
+      return "Set not supported at run time";
+    case RuntimeError::kSetNotPermitted:
+      return "Set not permitted";
+  }
+  return "Application-defined or object-defined error";
+}
+
+Command::Command(std::string name, CommandHost& host, forms::TimerService& timers, int index)
+    : HostedControl(std::move(name), index), host_(host), timer1_(timers, "Timer1") {
+  timer1_.SetInterval(10);
+  timer1_.onTimer = [this] { HoverTimerTick(); };
+  UpdatePalette();
+}
+
+void Command::InitProperties() {
+  forms::SystemColors& colors = host_.Colors();
+  zv::Font font = properties_.font;  // the surface's font stays the caption font
+  properties_ = CommandProperties{};
+  properties_.font = std::move(font);
+  properties_.backColor = colors.Get(syscolor::kButtonFace);
+  properties_.foreColor = colors.Get(syscolor::kButtonText);
+  properties_.caption = host_.ExtenderName();
+  Control::SetEnabled(true);
+  state_.state = kStateNormal;
+}
+
+void Command::ReadProperties(const PropertyBag& bag) {
+  forms::SystemColors& colors = host_.Colors();
+  CommandProperties& p = properties_;
+  p.backColor = static_cast<Color>(
+      bag.ReadInt32("BackColor", static_cast<std::int32_t>(colors.Get(syscolor::kButtonFace))));
+  p.foreColor = static_cast<Color>(
+      bag.ReadInt32("ForeColor", static_cast<std::int32_t>(colors.Get(syscolor::kButtonText))));
+  const bool enabled = bag.ReadBool("Enabled", true);
+  p.font = bag.ReadFont("Font", host_.AmbientFont());
+  p.storedHWnd = bag.ReadInt32("hWnd", 0);
+  p.buttonType = bag.ReadInt32("ButtonType", defaults::kButtonType);
+  p.xpType = bag.ReadInt32("XpType", defaults::kXpType);
+  p.caption = bag.ReadString("Caption", defaults::kCaption);
+  p.colorScheme = bag.ReadInt32("ColorScheme", defaults::kColorScheme);
+  p.showFocusRect = bag.ReadBool("ShowFocusRect", true);
+
+  Control::SetEnabled(enabled);
+  UpdatePalette();
+  UpdateAccessKey();
+
+  // Read after the palette, so that saved (or default) colours replace what it put there.
+  auto readColor = [&bag](const char* name, Color fallback) {
+    return static_cast<Color>(bag.ReadInt32(name, static_cast<std::int32_t>(fallback)));
+  };
+  p.rectColor = readColor("rectcolor", defaults::kRectColor);
+  p.percent = bag.ReadInt16("Percent", defaults::kPercent);
+  p.midColor = readColor("MidColor", defaults::kMidColor);
+  p.endColor = readColor("EndColor", defaults::kEndColor);
+  p.mouseMoveEndColor = readColor("MouseMoveEndColor", defaults::kMouseMoveEndColor);
+  p.mouseMoveMidColor = readColor("MouseMoveMidColor", defaults::kMouseMoveMidColor);
+  p.mouseDownEndColor = readColor("MouseDownEndColor", defaults::kMouseDownEndColor);
+  p.mouseDownMidColor = readColor("MouseDownMidColor", defaults::kMouseDownMidColor);
+  p.officeXpFillColor = readColor("OfficeXpFillColor", defaults::kOfficeXpFillColor);
+  p.officeXpFrameColor = readColor("OfficeXpFrameColor", defaults::kOfficeXpFrameColor);
+  p.officeXpMousemoveFillColor =
+      readColor("OfficeXpMousemoveFillColor", defaults::kOfficeXpMousemoveFillColor);
+  p.officeXpMousemoveFrameColor =
+      readColor("OfficeXpMousemoveFrameColor", defaults::kOfficeXpMousemoveFrameColor);
+
+  state_.state = kStateNormal;
+  DrawButton(kStateNormal, true);
+}
+
+void Command::WriteProperties(PropertyBag& bag) const {
+  forms::SystemColors& colors = host_.Colors();
+  const CommandProperties& p = properties_;
+  auto writeColor = [&bag](const char* name, Color value, Color fallback) {
+    bag.WriteInt32(name, static_cast<std::int32_t>(value), static_cast<std::int32_t>(fallback));
+  };
+  writeColor("BackColor", p.backColor, colors.Get(syscolor::kButtonFace));
+  writeColor("ForeColor", p.foreColor, colors.Get(syscolor::kButtonText));
+  bag.WriteBool("Enabled", Enabled(), true);
+  bag.WriteFont("Font", p.font, host_.AmbientFont());
+  bag.WriteInt32("hWnd", p.storedHWnd, 0);
+  bag.WriteInt32("ButtonType", p.buttonType, defaults::kButtonType);
+  bag.WriteInt32("XpType", p.xpType, defaults::kXpType);
+  bag.WriteString("Caption", p.caption, defaults::kCaption);
+  bag.WriteInt32("ColorScheme", p.colorScheme, defaults::kColorScheme);
+  bag.WriteBool("ShowFocusRect", p.showFocusRect, true);
+  writeColor("rectcolor", p.rectColor, defaults::kRectColor);
+  bag.WriteInt16("Percent", p.percent, defaults::kPercent);
+  writeColor("MidColor", p.midColor, defaults::kMidColor);
+  writeColor("EndColor", p.endColor, defaults::kEndColor);
+  writeColor("MouseMoveMidColor", p.mouseMoveMidColor, defaults::kMouseMoveMidColor);
+  writeColor("MouseMoveEndColor", p.mouseMoveEndColor, defaults::kMouseMoveEndColor);
+  writeColor("MouseDownMidColor", p.mouseDownMidColor, defaults::kMouseDownMidColor);
+  writeColor("MouseDownEndColor", p.mouseDownEndColor, defaults::kMouseDownEndColor);
+  writeColor("OfficeXpFillColor", p.officeXpFillColor, defaults::kOfficeXpFillColor);
+  writeColor("OfficeXpFrameColor", p.officeXpFrameColor, defaults::kOfficeXpFrameColor);
+  writeColor("OfficeXpMousemoveFillColor", p.officeXpMousemoveFillColor,
+             defaults::kOfficeXpMousemoveFillColor);
+  writeColor("OfficeXpMousemoveFrameColor", p.officeXpMousemoveFrameColor,
+             defaults::kOfficeXpMousemoveFrameColor);
+}
+
+void Command::OnResize() { HandleResize(); }
+
+void Command::OnTerminate() {
+  // The window owns the region it was given, and releases it with itself.
+  timer1_.SetEnabled(false);
+}
+
+void Command::HandleResize() {
+  forms::HostedSurface* surface = Surface();
+  const Canvas* canvas = surface ? surface->GetCanvas() : nullptr;
+  if (canvas != nullptr) {
+    state_.width = canvas->Width();
+    state_.height = canvas->Height();
+  } else {
+    const Rect bounds = PixelBounds();
+    state_.width = bounds.Width();
+    state_.height = bounds.Height();
+  }
+  const int w = state_.width;
+  const int h = state_.height;
+  state_.captionRect.right = w;
+  state_.captionRect.bottom = h;
+  state_.pressedCaptionRect.right = w;
+  state_.pressedCaptionRect.bottom = h;
+  state_.focusRect = {2, 2, w - 2, h - 2};
+  if (surface != nullptr) surface->SetRegion(BuildRegion(properties_.buttonType, w, h));
+  Redraw();
+}
+
+void Command::DrawButton(std::uint8_t state, bool force) {
+  const bool unchanged = properties_.caption == state_.lastCaption && state == state_.state;
+  if ((!force && unchanged) || state_.height == 0) return;
+  state_.state = state;
+  state_.lastCaption = properties_.caption;
+
+  forms::HostedSurface* surface = Surface();
+  Canvas* canvas = surface ? surface->GetCanvas() : nullptr;
+  if (canvas == nullptr) return;
+  PaintButton(*canvas, properties_, palette_, state_, {state, Enabled(), DisplayAsDefault()});
+  surface->Present();
+}
+
+void Command::UpdatePalette() { command::UpdatePalette(properties_, palette_, host_.Colors()); }
+
+void Command::UpdateAccessKey() { accessKey_ = AccessKeyOf(properties_.caption); }
+
+std::string Command::AccessText() const { return accessKey_.empty() ? std::string() : "&" + accessKey_; }
+
+}  // namespace zv::command

@@ -1,0 +1,163 @@
+// Strip chart of CPU, memory and disk levels: history, sampling, drawing, properties and their saved values.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cpumonitor/cpu_monitor_support.h"
+#include "cpumonitor/monitor_host.h"
+#include "cpumonitor/monitor_properties.h"
+#include "cpumonitor/slot_history.h"
+#include "cpumonitor/system_levels.h"
+#include "platform/forms/timer.h"
+#include "platform/locale.h"
+
+namespace zv::cpumonitor {
+
+// The stored properties, with the values of a new instance (HDDriveLetter then comes from the
+// Windows folder). Appearance, BorderStyle and Enabled live in the host; BackColor is kept apart.
+struct MonitorSettings {
+  bool cpuMonitorDisplayed = true;
+  bool pageFileDisplayed = true;
+  bool virtualMemoryDisplayed = true;
+  Color cpuMonitorColor = 0x00FF00;
+  bool memoryLoadDisplayed = true;
+  bool hdMonitorDisplayed = true;
+  std::string hdDriveLetter;
+  Color hdMonitorColor = 0xFF80FF;
+  Color memoryLoadColor = 0x00FFFF;
+  Color pageFileColor = 0x0000FF;
+  Color virtualMemoryColor = 0xFF0000;
+  bool displayGrid = true;
+  Color displayGridColor = 0x008000;
+  std::int32_t updateInterval = 1000;  // ms
+  bool scrollGrid = true;
+  std::int32_t diagramStyle = 0;  // DiagramStyle; any other value draws no series
+};
+
+class CpuMonitor {
+ public:
+  CpuMonitor(MonitorHost& host, ModuleCpuMonitorSupport& support, platform::RegionalSettings& regional);
+  CpuMonitor(const CpuMonitor&) = delete;
+  CpuMonitor& operator=(const CpuMonitor&) = delete;
+
+  // The host's life-cycle calls.
+  void InitProperties();
+  // Each key on its own (a value that does not convert is skipped), then InitializeMonitor.
+  void ReadProperties(PropertyBag& bag);
+  // Every key in order, with its default, so the bag keeps only what differs.
+  void WriteProperties(PropertyBag& bag);
+  void Terminate();
+  // The host's input: the control was resized or double-clicked.
+  void Resize();
+  void DblClick();
+
+  // Methods.
+  void Refresh();  // presents the retained image again; draws nothing new
+  bool Reset();    // realigns the grid and redraws; always false
+  std::string FormatFilesize(double value);
+  // A sample as a tick takes it, whether or not enabled or running; no redraw, no Update.
+  ReportedLevels GetCurrentSystemLevels();
+
+  // Events.
+  std::function<void(const ReportedLevels&)> onUpdate;
+  std::function<void()> onDblClick;
+
+  // Properties.
+  Color BackColor() const { return backColor_; }
+  void SetBackColor(Color color);
+  std::int16_t Appearance() const { return host_.Appearance(); }
+  void SetAppearance(std::int16_t appearance);
+  std::int16_t BorderStyle() const { return host_.BorderStyle(); }
+  void SetBorderStyle(std::int16_t style);
+  platform::OpaqueHandle hdc() const { return host_.DeviceContext(); }
+  platform::OpaqueHandle hWnd() const { return host_.WindowHandle(); }
+  bool CPUMonitorDisplayed() const { return settings_.cpuMonitorDisplayed; }
+  void SetCPUMonitorDisplayed(bool shown);
+  bool PageFileDisplayed() const { return settings_.pageFileDisplayed; }
+  void SetPageFileDisplayed(bool shown);
+  bool VirtualMemoryDisplayed() const { return settings_.virtualMemoryDisplayed; }
+  void SetVirtualMemoryDisplayed(bool shown);
+  Color CPUMonitorColor() const { return settings_.cpuMonitorColor; }
+  void SetCPUMonitorColor(Color color);
+  bool MemoryLoadDisplayed() const { return settings_.memoryLoadDisplayed; }
+  void SetMemoryLoadDisplayed(bool shown);
+  bool HDMonitorDisplayed() const { return settings_.hdMonitorDisplayed; }
+  void SetHDMonitorDisplayed(bool shown);
+  const std::string& HDDriveLetter() const { return settings_.hdDriveLetter; }
+  // "" is ignored; "d:\temp" becomes "D:\"; a single character is kept as given.
+  void SetHDDriveLetter(std::string_view drive);
+  Color HDMonitorColor() const { return settings_.hdMonitorColor; }
+  void SetHDMonitorColor(Color color);
+  Color MemoryLoadColor() const { return settings_.memoryLoadColor; }
+  void SetMemoryLoadColor(Color color);
+  Color PageFileColor() const { return settings_.pageFileColor; }
+  void SetPageFileColor(Color color);
+  Color VirtualMemoryColor() const { return settings_.virtualMemoryColor; }
+  void SetVirtualMemoryColor(Color color);
+  bool Enabled() const { return host_.Enabled(); }
+  void SetEnabled(bool enabled);
+  bool DisplayGrid() const { return settings_.displayGrid; }
+  void SetDisplayGrid(bool shown);
+  Color DisplayGridColor() const { return settings_.displayGridColor; }
+  void SetDisplayGridColor(Color color);
+  std::int32_t UpdateInterval() const { return settings_.updateInterval; }
+  // In run mode the timer takes the new period at once (0 stops the ticks).
+  void SetUpdateInterval(std::int32_t ms);
+  bool ScrollGrid() const { return settings_.scrollGrid; }
+  void SetScrollGrid(bool scrolls);
+  std::int32_t DiagramStyle() const { return settings_.diagramStyle; }
+  void SetDiagramStyle(std::int32_t style);
+
+  // The same properties by identifier, as a late-bound caller reaches them. Get: nullopt for an
+  // unknown identifier. Set: false for an unknown or read-only one, or a value that does not convert.
+  std::optional<PropertyValue> GetProperty(std::uint32_t id) const;
+  bool SetProperty(std::uint32_t id, const PropertyValue& value);
+
+  // State.
+  const SlotHistory& LevelHistory() const { return levelHistory_; }
+  std::int32_t LastEmptyIndex() const { return lastEmptyIndex_; }
+  std::int32_t GridOffset() const { return gridOffset_; }
+  bool PlatformIsNT() const { return platformIsNT_; }
+  const forms::Timer& Timer1() const { return timer1_; }
+
+  // The tick: moves the grid, takes a sample, redraws and raises Update; nothing when disabled or designing.
+  void Timer1_Timer();
+
+ private:
+  struct SavedKeys;  // the property-bag tables
+
+  void InitializeMonitor();
+  // Shifts the history one slot left and samples into the newest slot; returns that slot's index.
+  std::int32_t TakeSample();
+  std::optional<ReportedLevels> Report(std::int32_t slot) const;
+  void DrawGraph();
+  void DrawGrid(Canvas& canvas, Size inner);
+  // `series` indexes kSeriesFields.
+  void DrawSeries(Canvas& canvas, Size inner, int series, Color color);
+  // Stores a value, redraws when asked, then notifies under the bag key.
+  template <typename T>
+  void Store(T& field, T value, std::string_view key, bool redraw);
+
+  MonitorHost& host_;
+  ModuleCpuMonitorSupport& support_;
+  platform::RegionalSettings& regional_;
+  forms::Timer timer1_;
+
+  MonitorSettings settings_;
+  Color backColor_ = 0;
+  // Read from the bag, applied by InitializeMonitor.
+  std::int16_t stagedAppearance_ = 1;
+  std::int16_t stagedBorderStyle_ = 1;
+  bool stagedEnabled_ = true;
+
+  SlotHistory levelHistory_;  // slots 0 to P, P the outer width in pixels
+  std::int32_t lastEmptyIndex_ = 0;
+  std::int32_t gridOffset_ = 0;
+  bool platformIsNT_ = false;
+};
+
+}  // namespace zv::cpumonitor

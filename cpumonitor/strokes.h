@@ -1,0 +1,16 @@
+// The few line shapes the monitor draws, as runs of pixels: the same pixels as the canvas's Line
+// (end point excluded, halves toward the smaller coordinate) at a fraction of its per-pixel cost.
+#pragma once
+
+#include "platform/canvas.h"
+
+namespace zv::cpumonitor {
+
+// Line (x, y1)-(x, y2): a vertical run from y1 towards y2, y2 not drawn.
+void VerticalStroke(Canvas& canvas, int x, int y1, int y2, Color color);
+// Line (x1, y)-(x2, y) with x1 <= x2: a horizontal run, x2 not drawn.
+void HorizontalStroke(Canvas& canvas, int x1, int x2, int y, Color color);
+// Line (x, y1)-(x + 1, y2): one segment of a line diagram, one column wide.
+void SegmentStroke(Canvas& canvas, int x, int y1, int y2, Color color);
+
+}  // namespace zv::cpumonitor

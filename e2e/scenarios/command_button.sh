@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The skinned free-memory button: hovering changes its pixels and leaving restores them; a press with
+# the mouse runs the release (its message box appears).
+set -euo pipefail
+# shellcheck source=../lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
+
+# The button lies on the status page (216, 144) at (48, 224), 113 x 33.
+BUTTON_X=$((216 + 48))
+BUTTON_Y=$((144 + 224))
+
+# button_pixels NAME: the button's area of the screen, saved as NAME.png.
+button_pixels() {
+  import -window root -crop "113x33+$((ZV_CLIENT_X + BUTTON_X))+$((ZV_CLIENT_Y + BUTTON_Y))" +repage "$ZV_ART/$1.png"
+}
+
+# differing_pixels A B: how many pixels of the two crops differ.
+differing_pixels() {
+  compare -metric AE "$ZV_ART/$1.png" "$ZV_ART/$2.png" null: 2>&1 || true
+}
+
+no_message_box() {
+  ! zv_driver messagebox "$ZV_WINDOW_TITLE" 0 >/dev/null 2>&1
+}
+
+zv_scenario command_button "$@"
+zv_launch
+
+# Away from the button, over it (the hover look), away again (the hover timer restores the look).
+xdotool mousemove --sync $((ZV_CLIENT_X + 400)) $((ZV_CLIENT_Y + 500))
+sleep 0.5
+button_pixels before
+xdotool mousemove --sync $((ZV_CLIENT_X + BUTTON_X + 56)) $((ZV_CLIENT_Y + BUTTON_Y + 16))
+sleep 0.5
+button_pixels hover
+xdotool mousemove --sync $((ZV_CLIENT_X + 400)) $((ZV_CLIENT_Y + 500))
+sleep 0.5
+button_pixels after
+zv_expect "hovering changes the button's pixels ($(differing_pixels before hover) differ)" \
+  test "$(differing_pixels before hover)" -gt 0
+zv_expect_eq "pixels that differ after leaving" 0 "$(differing_pixels before after)"
+zv_save_screenshot hover_done
+
+# A press and release with the mouse runs the release pass, which reports in a message box.
+zv_press_release $((BUTTON_X + 56)) $((BUTTON_Y + 16))
+box=$(zv_driver messagebox "$ZV_WINDOW_TITLE" 60000) || zv_fail "no message box after pressing the button"
+zv_save_screenshot message_box
+read -r okX okY <<<"$(zv_field ok <<<"$box")"
+xdotool mousemove --sync "$okX" "$okY"
+sleep 0.2
+xdotool click 1
+zv_poll 10 no_message_box || zv_check_failed "the message box did not close"

@@ -1,0 +1,213 @@
+// zvtray: a console helper for the tray scenarios. It sends the program's windows messages, asks the
+// shell whether an icon exists, reads window placement and z-order, and puts a window over the screen.
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "platform/win32/windows_api.h"
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+namespace {
+
+// A window is named by its exact title or by its handle in hex ("0x1234"), which outlives its title.
+constexpr wchar_t kUsage[] =
+    L"usage: zvtray post <window> <message> <wParam> <lParam>\n"
+    L"       zvtray handle <windowTitle>\n"
+    L"       zvtray taskbar-created <window>\n"
+    L"       zvtray icon <window>\n"
+    L"       zvtray delete-icon <window>\n"
+    L"       zvtray rect <windowTitle>\n"
+    L"       zvtray styles <windowTitle>\n"
+    L"       zvtray activate <window>\n"
+    L"       zvtray above <upperTitle> <lowerTitle>\n"
+    L"       zvtray menu-rect\n"
+    L"       zvtray cover <title> <x> <y> <width> <height> <seconds>\n";
+
+struct Search {
+  std::wstring_view title;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK Match(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<Search*>(context);
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (search.title == text && std::wstring_view(className) != L"#32770") {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A handle, or the first top-level window with this exact title, hidden or not, message boxes excepted.
+HWND Find(std::wstring_view title) {
+  if (title.starts_with(L"0x")) return reinterpret_cast<HWND>(std::wcstoull(title.data(), nullptr, 16));
+  Search search{title};
+  EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int Print(const std::string& line) {
+  std::fputs((line + "\n").c_str(), stdout);
+  return 0;
+}
+
+int Missing() {
+  std::fputws(L"no window with that title\n", stderr);
+  return 1;
+}
+
+int Post(HWND window, const wchar_t* message, const wchar_t* wParam, const wchar_t* lParam) {
+  const UINT msg = static_cast<UINT>(std::wcstoul(message, nullptr, 0));
+  return PostMessageW(window, msg, std::wcstoul(wParam, nullptr, 0), std::wcstol(lParam, nullptr, 0)) ? 0 : 1;
+}
+
+// The shell modifies only an icon it has: with no flags set, NIM_MODIFY changes nothing and reports whether
+// the window's icon 0 exists.
+int Icon(HWND window) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = window;
+  data.uID = 0;
+  return Print(Shell_NotifyIconW(NIM_MODIFY, &data) ? "1" : "0");
+}
+
+int Handle(HWND window) {
+  char text[32];
+  std::snprintf(text, sizeof text, "0x%lx", static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)));
+  return Print(text);
+}
+
+// The shell's broadcast after it restarted, sent to one window.
+int TaskbarCreated(HWND window) {
+  return PostMessageW(window, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0) ? 0 : 1;
+}
+
+// What a shell restart does to the icon: it is gone until the program adds it again.
+int DeleteIcon(HWND window) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = window;
+  data.uID = 0;
+  return Shell_NotifyIconW(NIM_DELETE, &data) ? 0 : 1;
+}
+
+int Rect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+               " " + std::to_string(r.bottom - r.top));
+}
+
+int Styles(HWND window) {
+  const LONG_PTR ex = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  return Print(std::string("topmost=") + ((ex & WS_EX_TOPMOST) ? "1" : "0") +
+               " toolwindow=" + ((ex & WS_EX_TOOLWINDOW) ? "1" : "0") +
+               " caption=" + ((style & WS_CAPTION) == WS_CAPTION ? "1" : "0") +
+               " visible=" + (IsWindowVisible(window) ? "1" : "0"));
+}
+
+BOOL CALLBACK MatchOpenMenu(HWND window, LPARAM context) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (std::wstring_view(className) != L"#32768" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(context) = window;
+  return FALSE;
+}
+
+// The popup menu now open (the platform's menu window class), wherever the platform placed it.
+int MenuRect() {
+  HWND menu = nullptr;
+  EnumWindows(MatchOpenMenu, reinterpret_cast<LPARAM>(&menu));
+  if (menu == nullptr) {
+    std::fputws(L"no menu open\n", stderr);
+    return 1;
+  }
+  return Rect(menu);
+}
+
+// Prints 1 when the first window lies above the second in the z-order.
+int Above(HWND upper, HWND lower) {
+  for (HWND w = GetWindow(upper, GW_HWNDNEXT); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w == lower) return Print("1");
+  }
+  return Print("0");
+}
+
+LRESULT CALLBACK CoverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    EndPaint(hwnd, &ps);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+// A plain white window, activated after it appears, kept for the given time or until it is closed.
+int Cover(const wchar_t* title, int x, int y, int width, int height, int seconds) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = CoverProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"ZvTrayCover";
+  RegisterClassW(&wc);
+  HWND window = CreateWindowExW(0, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE, x, y, width, height,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+  if (window == nullptr) return 1;
+  SetForegroundWindow(window);
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+  MSG msg;
+  // WM_CLOSE (posted by a script) ends it early.
+  while (GetTickCount64() < end && IsWindow(window)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(20);
+  }
+  if (IsWindow(window)) DestroyWindow(window);
+  return 0;
+}
+
+int Dispatch(int argc, wchar_t** argv) {
+  const std::wstring_view command = argc > 1 ? argv[1] : L"";
+  if (command == L"cover" && argc == 8) {
+    return Cover(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]), _wtoi(argv[7]));
+  }
+  if (command == L"menu-rect" && argc == 2) return MenuRect();
+  if (argc < 3) {
+    std::fputws(kUsage, stderr);
+    return 2;
+  }
+  HWND window = Find(argv[2]);
+  if (window == nullptr) return Missing();
+  if (command == L"handle" && argc == 3) return Handle(window);
+  if (command == L"post" && argc == 6) return Post(window, argv[3], argv[4], argv[5]);
+  if (command == L"icon" && argc == 3) return Icon(window);
+  if (command == L"activate" && argc == 3) return SetForegroundWindow(window) ? 0 : 1;
+  if (command == L"delete-icon" && argc == 3) return DeleteIcon(window);
+  if (command == L"taskbar-created" && argc == 3) return TaskbarCreated(window);
+  if (command == L"rect" && argc == 3) return Rect(window);
+  if (command == L"styles" && argc == 3) return Styles(window);
+  if (command == L"above" && argc == 4) {
+    HWND lower = Find(argv[3]);
+    return lower == nullptr ? Missing() : Above(window, lower);
+  }
+  std::fputws(kUsage, stderr);
+  return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  // Lines end in LF only, as the scripts that read them expect.
+  _setmode(_fileno(stdout), _O_BINARY);
+  return Dispatch(argc, argv);
+}

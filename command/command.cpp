@@ -7,6 +7,18 @@
 #include "command/palette.h"
 
 namespace zv::command {
+namespace {
+
+// Colours are stored as 32-bit integers.
+Color ReadColor(const PropertyBag& bag, const char* name, Color fallback) {
+  return static_cast<Color>(bag.ReadInt32(name, static_cast<std::int32_t>(fallback)));
+}
+
+void WriteColor(PropertyBag& bag, const char* name, Color value, Color fallback) {
+  bag.WriteInt32(name, static_cast<std::int32_t>(value), static_cast<std::int32_t>(fallback));
+}
+
+}  // namespace
 
 std::string_view ErrorText(RuntimeError error) {
   switch (error) {
@@ -44,10 +56,8 @@ void Command::InitProperties() {
 void Command::ReadProperties(const PropertyBag& bag) {
   forms::SystemColors& colors = host_.Colors();
   CommandProperties& p = properties_;
-  p.backColor = static_cast<Color>(
-      bag.ReadInt32("BackColor", static_cast<std::int32_t>(colors.Get(syscolor::kButtonFace))));
-  p.foreColor = static_cast<Color>(
-      bag.ReadInt32("ForeColor", static_cast<std::int32_t>(colors.Get(syscolor::kButtonText))));
+  p.backColor = ReadColor(bag, "BackColor", colors.Get(syscolor::kButtonFace));
+  p.foreColor = ReadColor(bag, "ForeColor", colors.Get(syscolor::kButtonText));
   const bool enabled = bag.ReadBool("Enabled", true);
   p.font = bag.ReadFont("Font", host_.AmbientFont());
   p.storedHWnd = bag.ReadInt32("hWnd", 0);
@@ -62,23 +72,20 @@ void Command::ReadProperties(const PropertyBag& bag) {
   UpdateAccessKey();
 
   // Read after the palette, so that saved (or default) colours replace what it put there.
-  auto readColor = [&bag](const char* name, Color fallback) {
-    return static_cast<Color>(bag.ReadInt32(name, static_cast<std::int32_t>(fallback)));
-  };
-  p.rectColor = readColor("rectcolor", defaults::kRectColor);
+  p.rectColor = ReadColor(bag, "rectcolor", defaults::kRectColor);
   p.percent = bag.ReadInt16("Percent", defaults::kPercent);
-  p.midColor = readColor("MidColor", defaults::kMidColor);
-  p.endColor = readColor("EndColor", defaults::kEndColor);
-  p.mouseMoveEndColor = readColor("MouseMoveEndColor", defaults::kMouseMoveEndColor);
-  p.mouseMoveMidColor = readColor("MouseMoveMidColor", defaults::kMouseMoveMidColor);
-  p.mouseDownEndColor = readColor("MouseDownEndColor", defaults::kMouseDownEndColor);
-  p.mouseDownMidColor = readColor("MouseDownMidColor", defaults::kMouseDownMidColor);
-  p.officeXpFillColor = readColor("OfficeXpFillColor", defaults::kOfficeXpFillColor);
-  p.officeXpFrameColor = readColor("OfficeXpFrameColor", defaults::kOfficeXpFrameColor);
+  p.midColor = ReadColor(bag, "MidColor", defaults::kMidColor);
+  p.endColor = ReadColor(bag, "EndColor", defaults::kEndColor);
+  p.mouseMoveEndColor = ReadColor(bag, "MouseMoveEndColor", defaults::kMouseMoveEndColor);
+  p.mouseMoveMidColor = ReadColor(bag, "MouseMoveMidColor", defaults::kMouseMoveMidColor);
+  p.mouseDownEndColor = ReadColor(bag, "MouseDownEndColor", defaults::kMouseDownEndColor);
+  p.mouseDownMidColor = ReadColor(bag, "MouseDownMidColor", defaults::kMouseDownMidColor);
+  p.officeXpFillColor = ReadColor(bag, "OfficeXpFillColor", defaults::kOfficeXpFillColor);
+  p.officeXpFrameColor = ReadColor(bag, "OfficeXpFrameColor", defaults::kOfficeXpFrameColor);
   p.officeXpMousemoveFillColor =
-      readColor("OfficeXpMousemoveFillColor", defaults::kOfficeXpMousemoveFillColor);
+      ReadColor(bag, "OfficeXpMousemoveFillColor", defaults::kOfficeXpMousemoveFillColor);
   p.officeXpMousemoveFrameColor =
-      readColor("OfficeXpMousemoveFrameColor", defaults::kOfficeXpMousemoveFrameColor);
+      ReadColor(bag, "OfficeXpMousemoveFrameColor", defaults::kOfficeXpMousemoveFrameColor);
 
   state_.state = kStateNormal;
   DrawButton(kStateNormal, true);
@@ -87,11 +94,8 @@ void Command::ReadProperties(const PropertyBag& bag) {
 void Command::WriteProperties(PropertyBag& bag) const {
   forms::SystemColors& colors = host_.Colors();
   const CommandProperties& p = properties_;
-  auto writeColor = [&bag](const char* name, Color value, Color fallback) {
-    bag.WriteInt32(name, static_cast<std::int32_t>(value), static_cast<std::int32_t>(fallback));
-  };
-  writeColor("BackColor", p.backColor, colors.Get(syscolor::kButtonFace));
-  writeColor("ForeColor", p.foreColor, colors.Get(syscolor::kButtonText));
+  WriteColor(bag, "BackColor", p.backColor, colors.Get(syscolor::kButtonFace));
+  WriteColor(bag, "ForeColor", p.foreColor, colors.Get(syscolor::kButtonText));
   bag.WriteBool("Enabled", Enabled(), true);
   bag.WriteFont("Font", p.font, host_.AmbientFont());
   bag.WriteInt32("hWnd", p.storedHWnd, 0);
@@ -100,19 +104,19 @@ void Command::WriteProperties(PropertyBag& bag) const {
   bag.WriteString("Caption", p.caption, defaults::kCaption);
   bag.WriteInt32("ColorScheme", p.colorScheme, defaults::kColorScheme);
   bag.WriteBool("ShowFocusRect", p.showFocusRect, true);
-  writeColor("rectcolor", p.rectColor, defaults::kRectColor);
+  WriteColor(bag, "rectcolor", p.rectColor, defaults::kRectColor);
   bag.WriteInt16("Percent", p.percent, defaults::kPercent);
-  writeColor("MidColor", p.midColor, defaults::kMidColor);
-  writeColor("EndColor", p.endColor, defaults::kEndColor);
-  writeColor("MouseMoveMidColor", p.mouseMoveMidColor, defaults::kMouseMoveMidColor);
-  writeColor("MouseMoveEndColor", p.mouseMoveEndColor, defaults::kMouseMoveEndColor);
-  writeColor("MouseDownMidColor", p.mouseDownMidColor, defaults::kMouseDownMidColor);
-  writeColor("MouseDownEndColor", p.mouseDownEndColor, defaults::kMouseDownEndColor);
-  writeColor("OfficeXpFillColor", p.officeXpFillColor, defaults::kOfficeXpFillColor);
-  writeColor("OfficeXpFrameColor", p.officeXpFrameColor, defaults::kOfficeXpFrameColor);
-  writeColor("OfficeXpMousemoveFillColor", p.officeXpMousemoveFillColor,
+  WriteColor(bag, "MidColor", p.midColor, defaults::kMidColor);
+  WriteColor(bag, "EndColor", p.endColor, defaults::kEndColor);
+  WriteColor(bag, "MouseMoveMidColor", p.mouseMoveMidColor, defaults::kMouseMoveMidColor);
+  WriteColor(bag, "MouseMoveEndColor", p.mouseMoveEndColor, defaults::kMouseMoveEndColor);
+  WriteColor(bag, "MouseDownMidColor", p.mouseDownMidColor, defaults::kMouseDownMidColor);
+  WriteColor(bag, "MouseDownEndColor", p.mouseDownEndColor, defaults::kMouseDownEndColor);
+  WriteColor(bag, "OfficeXpFillColor", p.officeXpFillColor, defaults::kOfficeXpFillColor);
+  WriteColor(bag, "OfficeXpFrameColor", p.officeXpFrameColor, defaults::kOfficeXpFrameColor);
+  WriteColor(bag, "OfficeXpMousemoveFillColor", p.officeXpMousemoveFillColor,
              defaults::kOfficeXpMousemoveFillColor);
-  writeColor("OfficeXpMousemoveFrameColor", p.officeXpMousemoveFrameColor,
+  WriteColor(bag, "OfficeXpMousemoveFrameColor", p.officeXpMousemoveFrameColor,
              defaults::kOfficeXpMousemoveFrameColor);
 }
 

@@ -51,8 +51,9 @@ void CpuMonitor::DrawGrid(Canvas& canvas, Size inner) {
   const std::int64_t stepY = RoundToInt32((height - 1) / 6.0).value_or(0);
   const std::int64_t lastY = height - 1;
   if (stepY > 0) {
-    for (std::int64_t y = 0; y <= lastY; y += stepY)
+    for (std::int64_t y = 0; y <= lastY; y += stepY) {
       HorizontalStroke(canvas, 0, width, static_cast<int>(y), color);
+    }
   }
 
   canvas.FrameRect({0, 0, width, height}, color);

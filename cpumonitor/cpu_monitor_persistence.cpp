@@ -26,11 +26,7 @@ struct CpuMonitor::SavedKeys {
     return {
         name, static_cast<std::int32_t>(defaultValue),
         [](const CpuMonitor& m) -> PropertyValue { return static_cast<std::int32_t>(m.settings_.*Field); },
-        [](CpuMonitor& m, const PropertyValue& value) {
-          const std::optional<std::int32_t> number = AsInteger(value);
-          return Assign(m.settings_.*Field,
-                        number ? std::optional<Color>(static_cast<Color>(*number)) : std::nullopt);
-        }};
+        [](CpuMonitor& m, const PropertyValue& value) { return Assign(m.settings_.*Field, AsColor(value)); }};
   }
   template <std::int32_t MonitorSettings::*Field>
   static Key Integer(std::string_view name, std::int32_t defaultValue) {
@@ -61,11 +57,7 @@ struct CpuMonitor::SavedKeys {
             [](const CpuMonitor& m) -> PropertyValue {
               return static_cast<std::int32_t>(m.host_.BackColor());
             },
-            [](CpuMonitor& m, const PropertyValue& value) {
-              const std::optional<std::int32_t> number = AsInteger(value);
-              return Assign(m.backColor_,
-                            number ? std::optional<Color>(static_cast<Color>(*number)) : std::nullopt);
-            }},
+            [](CpuMonitor& m, const PropertyValue& value) { return Assign(m.backColor_, AsColor(value)); }},
         Key{"Appearance", std::int16_t{1},
             [](const CpuMonitor& m) -> PropertyValue { return m.host_.Appearance(); },
             [](CpuMonitor& m, const PropertyValue& value) {

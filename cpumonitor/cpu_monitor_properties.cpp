@@ -18,12 +18,6 @@ std::optional<std::int16_t> AsInteger16(const PropertyValue& value) {
   return static_cast<std::int16_t>(*number);
 }
 
-std::optional<Color> AsColor(const PropertyValue& value) {
-  const std::optional<std::int32_t> number = AsInteger(value);
-  if (!number) return std::nullopt;
-  return static_cast<Color>(*number);
-}
-
 PropertyValue ColorValue(Color color) { return static_cast<std::int32_t>(color); }
 
 }  // namespace
@@ -88,11 +82,13 @@ void CpuMonitor::SetHDMonitorDisplayed(bool shown) {
 
 void CpuMonitor::SetHDDriveLetter(std::string_view drive) {
   if (drive.empty()) return;
+  // The first character is a whole UTF-8 sequence; only ASCII letters have a case to change.
+  std::size_t first = 1;
+  while (first < drive.size() && (static_cast<unsigned char>(drive[first]) & 0xC0) == 0x80) ++first;
   std::string stored(drive);
-  if (drive.size() > 1) {
-    const char first = drive.front();
-    stored =
-        std::string(1, first >= 'a' && first <= 'z' ? static_cast<char>(first - 'a' + 'A') : first) + ":\\";
+  if (drive.size() > first) {
+    stored = std::string(drive.substr(0, first)) + ":\\";
+    if (stored[0] >= 'a' && stored[0] <= 'z') stored[0] = static_cast<char>(stored[0] - 'a' + 'A');
   }
   Store(settings_.hdDriveLetter, std::move(stored), KeyOf(dispid::kHDDriveLetter), false);
 }

@@ -46,6 +46,12 @@ std::optional<std::int32_t> AsInteger(const PropertyValue& value) {
   return ParseInteger(std::get<std::string>(value));
 }
 
+std::optional<Color> AsColor(const PropertyValue& value) {
+  const std::optional<std::int32_t> number = AsInteger(value);
+  if (!number) return std::nullopt;
+  return static_cast<Color>(*number);
+}
+
 std::optional<std::string> AsText(const PropertyValue& value) {
   if (const auto* flag = std::get_if<bool>(&value)) return std::string(*flag ? "True" : "False");
   if (const auto* text = std::get_if<std::string>(&value)) return *text;

@@ -22,6 +22,8 @@ bool KeysMatch(std::string_view a, std::string_view b);
 // A value converted as a late-bound host would; nullopt when it cannot be ("abc" as a number).
 std::optional<bool> AsBoolean(const PropertyValue& value);
 std::optional<std::int32_t> AsInteger(const PropertyValue& value);
+// A colour is saved as a 32-bit number: 0x800000nn (a system colour) reads back negative.
+std::optional<Color> AsColor(const PropertyValue& value);
 std::optional<std::string> AsText(const PropertyValue& value);
 
 // The saved values of one instance. Keys match without regard to case.

@@ -90,18 +90,37 @@ ControlDefinition Check(std::string name, int top, int width, std::string captio
           .tabIndex = tabIndex};
 }
 
-ControlDefinition PushButton(std::string name, std::string parent, int left, int top, int width, int height,
-                             std::string caption, int tabIndex) {
-  return {.kind = ControlKind::Button,
+// A skinned push button with the saved values of its instance (sizes in HIMETRIC as the host keeps them).
+ControlDefinition SkinnedButton(std::string name, std::string parent, int left, int top, int width, int height,
+                                std::string caption, int tabIndex, std::int32_t extentX, std::int32_t extentY) {
+  return {.kind = ControlKind::Hosted,
           .name = std::move(name),
           .parent = std::move(parent),
           .left = left,
           .top = top,
           .width = width,
           .height = height,
-          .caption = std::move(caption),
-          .font = Arial(9),
-          .tabIndex = tabIndex};
+          .tabIndex = tabIndex,
+          .hostedType = "Zorvane.Command",
+          .saved = {{"_extentx", extentX},
+                    {"_extenty", extentY},
+                    {"font", Font{.face = "Arial", .points = 9, .charset = kCharsetAnsi}},
+                    {"caption", std::move(caption)}}};
+}
+
+// OK and Cancel keep the glossy look's blue gradient set, without effect in their look.
+ControlDefinition SettingsButton(std::string name, int left, std::string caption, int tabIndex) {
+  ControlDefinition d =
+      SkinnedButton(std::move(name), "PictureSettings", left, Px(216), Px(65), Px(25), std::move(caption), tabIndex,
+                    1720, 661);
+  d.saved.push_back({"percent", std::int16_t{53}});
+  d.saved.push_back({"midcolor", std::int32_t{0xFFAB7C}});
+  d.saved.push_back({"endcolor", std::int32_t{0xFFD3BF}});
+  d.saved.push_back({"mousemovemidcolor", std::int32_t{0xFFCB9D}});
+  d.saved.push_back({"mousemoveendcolor", std::int32_t{0xFFE7D1}});
+  d.saved.push_back({"mousedownmidcolor", std::int32_t{0xFF9964}});
+  d.saved.push_back({"mousedownendcolor", std::int32_t{0xFFD3BF}});
+  return d;
 }
 
 void AddWindowControls(FormDefinition& d) {
@@ -162,7 +181,7 @@ void AddStatusPage(FormDefinition& d) {
   c.push_back(TextLabel("LabelMemoryAll", page, Px(136), 2600, Px(27), Px(15), "0 MB", kDarkGrey, Arial(9)));
   c.push_back(TextLabel("Label8", page, Px(60), Px(196), Px(60), Px(15), "空闲内存：", std::nullopt, Arial(9)));
   c.push_back(TextLabel("LabelMemoryLeft", page, Px(136), Px(196), Px(27), Px(15), "0 MB", kGreen, Arial(9)));
-  c.push_back(PushButton("CommandFreeMemory", page, Px(48), Px(224), Px(113), Px(33), "释放内存", 0));
+  c.push_back(SkinnedButton("CommandFreeMemory", page, Px(48), Px(224), Px(113), Px(33), "释放内存", 0, 2990, 873));
   c.push_back(ImageAt("Image4", -1, page, Px(40), Px(272), Px(102), Px(22), "header_settings"));
   c.push_back(TextLabel("Label3", page, Px(52), Px(304), Px(84), Px(15), "自动释放内存：", std::nullopt, Arial(9)));
   c.push_back(TextLabel("LabelAutoFreeMemory", page, Px(160), Px(304), Px(36), Px(15), "未启用", kGreen, Arial(9)));
@@ -225,8 +244,8 @@ void AddSettingsPage(FormDefinition& d) {
                .height = Px(23),
                .font = Arial(9),
                .tabIndex = 5});
-  c.push_back(PushButton("CommandOK", page, Px(24), Px(216), Px(65), Px(25), "确定", 7));
-  c.push_back(PushButton("CommandCancel", page, Px(96), Px(216), Px(65), Px(25), "取消", 8));
+  c.push_back(SettingsButton("CommandOK", Px(24), "确定", 7));
+  c.push_back(SettingsButton("CommandCancel", Px(96), "取消", 8));
 }
 
 void AddAboutPage(FormDefinition& d) {

@@ -39,6 +39,17 @@ T* Require(forms::Form& form, std::string_view name, int index = -1) {
   return static_cast<T*>(c);
 }
 
+// Any control with this name, e.g. one that draws itself.
+inline forms::Control* RequireControl(forms::Form& form, std::string_view name, int index = -1) {
+  forms::Control* c = form.Find(name, index);
+  if (c == nullptr) {
+    std::fprintf(stderr, "%s: control %.*s(%d) missing from the definition\n", form.Name().c_str(),
+                 int(name.size()), name.data(), index);
+    std::abort();
+  }
+  return c;
+}
+
 inline forms::Timer* RequireTimer(forms::Form& form, std::string_view name) {
   forms::Timer* t = form.FindTimer(name);
   if (t == nullptr) std::abort();

@@ -19,7 +19,10 @@ FormVelkan::FormVelkan(forms::Runtime& runtime, MainWindowServices services)
       services_(services),
       form_(runtime, "FormVelkan"),
       memoryStats_(services.memory, services.regional) {
-  if (!forms::BuildForm(forms::FormVelkanDefinition(), form_)) std::abort();
+  const forms::HostedFactory hosted = [this](const forms::ControlDefinition& d, forms::Container& parent) {
+    return CreateHostedControl(d, parent);
+  };
+  if (!forms::BuildForm(forms::FormVelkanDefinition(), form_, hosted)) std::abort();
   for (int i = 0; i < 3; ++i) {
     imageMin_[i] = Require<forms::Image>(form_, "ImageMin", i);
     imageExit_[i] = Require<forms::Image>(form_, "ImageExit", i);

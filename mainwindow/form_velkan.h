@@ -5,10 +5,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
+#include <memory>
 #include <string>
 
+#include "command/command_host.h"
 #include "memory/memory_state.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/definition.h"
 #include "platform/forms/form.h"
 #include "platform/locale.h"
 #include "platform/memory_status.h"
@@ -42,6 +46,7 @@ struct MainWindowServices {
 class FormVelkan {
  public:
   FormVelkan(forms::Runtime& runtime, MainWindowServices services);
+  ~FormVelkan();
   FormVelkan(const FormVelkan&) = delete;
   FormVelkan& operator=(const FormVelkan&) = delete;
 
@@ -107,7 +112,6 @@ class FormVelkan {
   // stay alive; handlers still running (a release pass, a message box) unwind as the loop quits.
   void ExitProgram();
   // Null until first needed: the icon and the hook at start-up, the windows at first use.
-  const tray::ModuleTrayIcon* TrayIcon() const { return trayIcon_.get(); }
   const tray::ModuleSubClass* SubClass() const { return subClass_.get(); }
   tray::FormTip* MiniWindowIfCreated() const { return formTip_.get(); }
   tray::FormMenu* MenuFormIfCreated() const { return formMenu_.get(); }
@@ -143,7 +147,7 @@ class FormVelkan {
   [[nodiscard]] bool ReleaseAndMeasure(std::int32_t& megabytes);
   void AppendRecord(std::int32_t megabytes);
   static std::int32_t IntervalTicks(const std::string& interval);
-  forms::Button* commandFreeMemory_ = nullptr;
+  forms::Control* commandFreeMemory_ = nullptr;
   forms::TextBox* textRecords_ = nullptr;
 
   // Settings page (settings_page.cpp).
@@ -159,8 +163,8 @@ class FormVelkan {
   std::string SettingsPath() const;
   std::string ReadSetting(std::string_view key) const;
   [[nodiscard]] bool WriteSetting(std::string_view key, std::string_view value);
-  forms::Button* commandOK_ = nullptr;
-  forms::Button* commandCancel_ = nullptr;
+  forms::Control* commandOK_ = nullptr;
+  forms::Control* commandCancel_ = nullptr;
 
   // Tray icon, tray menu and mini window (tray_commands.cpp).
   tray::FormTip& MiniWindow();
@@ -172,8 +176,12 @@ class FormVelkan {
   std::unique_ptr<tray::FormMenu> formMenu_;
   bool exiting_ = false;
 
+  // The window's self-drawn controls: made while its definition is built, alive as long as it.
+  forms::Control* CreateHostedControl(const forms::ControlDefinition& definition, forms::Container& parent);
+
   forms::Runtime& runtime_;
   MainWindowServices services_;
+  std::vector<std::unique_ptr<command::BasicCommandHost>> commandHosts_;
   forms::Form form_;
   memory::ModuleGetMemoryStats2018 memoryStats_;
   memory::MemoryLabels memoryLabels_;

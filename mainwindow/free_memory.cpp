@@ -13,7 +13,7 @@ constexpr const char* kUnknownError = "Unknown error!";
 }  // namespace
 
 void FormVelkan::BindFreeMemoryControls() {
-  commandFreeMemory_ = Require<forms::Button>(form_, "CommandFreeMemory");
+  commandFreeMemory_ = RequireControl(form_, "CommandFreeMemory");
   textRecords_ = Require<forms::TextBox>(form_, "TextRecords");
   commandFreeMemory_->onClick = [this] { CommandFreeMemory_Click(); };
   timerAutoFreeMemory_->onTimer = [this] { TimerAutoFreeMemory_Timer(); };

@@ -34,8 +34,8 @@ std::string SaveFailures(bool saved, const std::string& settingsPath, const memo
 }  // namespace
 
 void FormVelkan::WireSettingsEvents() {
-  commandOK_ = Require<forms::Button>(form_, "CommandOK");
-  commandCancel_ = Require<forms::Button>(form_, "CommandCancel");
+  commandOK_ = RequireControl(form_, "CommandOK");
+  commandCancel_ = RequireControl(form_, "CommandCancel");
   commandOK_->onClick = [this] { CommandOK_Click(); };
   commandCancel_->onClick = [this] { CommandCancel_Click(); };
   checkShowMiniWindow_->onClick = [this] { CheckShowMiniWindow_Click(); };

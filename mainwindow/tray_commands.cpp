@@ -37,7 +37,8 @@ void FormVelkan::ShowMiniWindow() {
   if (!exiting_) MiniWindow().Show();
 }
 
-// Start-up steps 18 to 20: "TaskbarCreated", the icon, then the hook in front of the window's procedure.
+// At the end of start-up: "TaskbarCreated" is registered, the icon added, then the hook put in front of the
+// window's procedure.
 void FormVelkan::InstallTrayIcon() {
   if (trayIcon_) return;
   trayIcon_ = std::make_unique<tray::ModuleTrayIcon>(services_.notifyIcons, *runtime_.app);

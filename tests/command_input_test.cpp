@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/definition.h"
+#include "platform/headless/headless_surface.h"
 #include "tests/command_rig.h"
 
 namespace zv::testing {
@@ -238,6 +240,35 @@ TEST(CommandInput, TerminateStopsTheHoverTimer) {
   rig.button.OnTerminate();
   EXPECT_FALSE(rig.button.HoverTimer().Running());
   EXPECT_FALSE(rig.timers.IsRunning(rig.button.HoverTimer()));
+}
+
+}  // namespace
+}  // namespace zv::testing
+
+namespace zv::testing {
+namespace {
+
+// The button on a form of the headless runtime: its surface follows the control's bounds.
+TEST(CommandOnAForm, FollowsItsBoundsAndKeepsItsCornersCut) {
+  headless::HeadlessRuntime host;
+  forms::Form form(host.runtime, "FormProbe");
+  RecordingCommandHost commandHost;
+  auto& button = form.Add<command::Command>("CommandOK", commandHost, host.timers);
+  button.Move(forms::Px(24), forms::Px(216), forms::Px(65), forms::Px(25));
+  host.backend.Load(form);
+  command::PropertyBag bag;
+  bag.Set("ButtonType", std::int32_t{4});
+  button.ReadProperties(bag);
+  headless::HeadlessSurface* surface = host.backend.SurfaceOf(button);
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(button.InternalState().height, 25);
+
+  button.Move(forms::Px(24), forms::Px(216), forms::Px(113), forms::Px(33));
+  EXPECT_EQ(button.InternalState().width, 113);
+  EXPECT_EQ(button.InternalState().focusRect, (Rect{2, 2, 111, 31}));
+  ASSERT_FALSE(surface->regions.empty());
+  EXPECT_EQ(surface->regions.back().back(), (Rect{112, 31, 113, 32})) << "the last corner cut at the new size";
+  EXPECT_EQ(surface->GetCanvas()->GetPixel(56, 0), Rgb(81, 107, 148)) << "redrawn at the new size";
 }
 
 }  // namespace

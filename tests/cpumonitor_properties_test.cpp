@@ -1,6 +1,7 @@
 // The monitor's properties: set behaviour, the saved values in the property bag, start-up and clean-up.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 #include "tests/cpumonitor_rig.h"
@@ -181,8 +182,14 @@ TEST(CpuMonitorProperties, HDDriveLetter) {
     const char* stored;
     bool notified;
   } cases[] = {
-      {"e:\\data", "E:\\", true}, {"", "C:\\", false},        {"e", "e", true},
-      {"c:", "C:\\", true},       {"d:\\temp", "D:\\", true}, {"7x", "7:\\", true},
+      {"e:\\data", "E:\\", true},
+      {"", "C:\\", false},
+      {"e", "e", true},
+      {"c:", "C:\\", true},
+      {"d:\\temp", "D:\\", true},
+      {"7x", "7:\\", true},
+      {"\xC3\xBC", "\xC3\xBC", true},  // one character of two bytes is stored as given
+      {"\xC3\xBC:\\x", "\xC3\xBC:\\", true},
   };
   for (const auto& c : cases) {
     MonitorRig rig;
@@ -330,6 +337,21 @@ TEST(CpuMonitorLifecycle, ANewInstance) {
   rig.monitor.WriteProperties(saved);
   ASSERT_EQ(saved.Entries().size(), 1u);
   EXPECT_EQ(saved.Entries()[0].second, PropertyValue(std::string("C:\\")));
+}
+
+// A width that rounds outside 0..32767 columns skips the resize of the history: earlier samples stay.
+TEST(CpuMonitorLifecycle, AnImpossibleWidthKeepsTheHistoryItHad) {
+  for (const double width : {-3.0, 1e12, std::numeric_limits<double>::quiet_NaN()}) {
+    MonitorRig rig;
+    rig.Load(StatusPageBag());
+    rig.Tick(2);
+    rig.host.outerWidth = width;
+    rig.Load(StatusPageBag());
+    EXPECT_EQ(rig.monitor.LevelHistory().Size(), 101u) << width;
+    EXPECT_EQ(rig.monitor.LastEmptyIndex(), 99) << width;
+    rig.Tick(2);
+    EXPECT_EQ(rig.monitor.LastEmptyIndex(), 97) << width;
+  }
 }
 
 TEST(CpuMonitorLifecycle, TerminateStopsThe9xCounter) {

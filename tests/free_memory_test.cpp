@@ -80,7 +80,7 @@ TEST_F(FreeMemoryTest, TheCommandReportsTheMeasuredDropAndLogsIt) {
 }
 
 TEST_F(FreeMemoryTest, TheButtonRunsTheCommand) {
-  auto& button = static_cast<forms::Button&>(*form().Find("CommandFreeMemory"));
+  auto& button = *form().Find("CommandFreeMemory");
   button.RaiseClick();
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"释放内存成功， 0 MB 内存已释放。"}));
 }

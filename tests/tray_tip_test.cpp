@@ -5,6 +5,8 @@
 
 #include "platform/fake/fake_window_messages.h"
 #include "platform/headless/headless_runtime.h"
+#include "tests/main_window_rig.h"
+#include "tests/settings_files.h"
 #include "tray/form_tip.h"
 
 namespace zv::tray {
@@ -153,6 +155,41 @@ TEST_F(FormTipTest, MouseDragsOpensTheMenuAndShowsTheMainWindow) {
     form().RouteMouseUp(forms::kLeftButton, 0, spot.p);
     EXPECT_EQ(mainShown, before + 1) << spot.name;
   }
+}
+
+// The strip as the main window's start-up shows it.
+class MiniWindowStartUpTest : public ::testing::Test, protected zv::testing::MainWindowRig {
+ protected:
+  void Start(bool showMiniWindow) {
+    settings.Seed(std::string("[VK]\r\nAutorun=0\r\nAutomin=1\r\nShowMiniWindow=") +
+                  (showMiniWindow ? "1" : "0") + "\r\nAuroFreeMemory=0\r\nInterval=5 分钟\r\n");
+    host.app.folder = settings.AppFolder();
+    Load();
+  }
+  forms::Form& form() { return window.GetForm(); }
+  zv::testing::SettingsFolder settings;
+};
+
+TEST_F(MiniWindowStartUpTest, OffLeavesTheStripUncreated) {
+  Start(false);
+  EXPECT_EQ(window.MiniWindowIfCreated(), nullptr);
+}
+
+// Started in the tray: the strip mirrors the status page's percentage, and its double-click shows the main
+// window without the restore command the tray icon sends.
+TEST_F(MiniWindowStartUpTest, OnShowsTheMirroringStripWhoseDoubleClickShowsTheHiddenMainWindow) {
+  memory.ex.memoryLoad = 64;
+  Start(true);
+  ASSERT_NE(window.MiniWindowIfCreated(), nullptr);
+  forms::Form& tip = window.MiniWindowIfCreated()->GetForm();
+  EXPECT_TRUE(tip.Visible());
+  EXPECT_FALSE(form().Visible());
+  host.timers.Advance(200);
+  EXPECT_EQ(static_cast<forms::Label*>(tip.Find("LabelMemoryUsedPercent"))->Caption(), "64%");
+  tip.RouteDoubleClick(forms::kLeftButton, 0, {100, 3});
+  tip.RouteMouseUp(forms::kLeftButton, 0, {100, 3});
+  EXPECT_TRUE(form().Visible());
+  for (const auto& message : windows.sent) EXPECT_NE(message.message, 0x112u) << "restore command sent";
 }
 
 }  // namespace

@@ -50,3 +50,31 @@ xdotool mousemove --sync "$okX" "$okY"
 sleep 0.2
 xdotool click 1
 zv_poll 10 no_message_box || zv_check_failed "the message box did not close"
+
+# Tab moves the focus along the settings page's tab order (the interval list is disabled while the
+# automatic release is off, so the focus passes over it).
+focused_control() {
+  local name
+  for name in CheckAutorun CheckAutoMin CheckShowMiniWindow CheckAutoFreeMemory ComboInterval CommandOK \
+    CommandCancel; do
+    [[ $(zv_query "$name" 2>/dev/null | zv_field focused) == 1 ]] && { echo "$name"; return 0; }
+  done
+  echo none
+}
+zv_click 30 185
+zv_expect_eq "page title" "软件设置" "$(zv_caption LabelState)"
+# Tab until the first box has the focus, then six more steps go once round the page.
+for _ in 1 2 3 4 5 6 7 8; do
+  [[ $(focused_control) == CheckAutorun ]] && break
+  xdotool key Tab
+  sleep 0.3
+done
+order=()
+for _ in 1 2 3 4 5 6; do
+  xdotool key Tab
+  sleep 0.3
+  order+=("$(focused_control)")
+done
+zv_expect_eq "tab order from the first box" \
+  "CheckAutoMin CheckShowMiniWindow CheckAutoFreeMemory CommandOK CommandCancel CheckAutorun" "${order[*]}"
+zv_save_screenshot tab_order

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Tray icon: it exists from the start; its double-click brings a hidden main window back on its current page,
-# other notifications do nothing, and the icon returns by itself after the shell lost it.
+# other notifications do nothing, the icon returns by itself after the shell lost it, and the end of the Windows
+# session takes it away with the program.
 set -euo pipefail
 # shellcheck source=../lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
@@ -64,3 +65,9 @@ zv_tray taskbar-created "$TRAY_MAIN"
 zv_poll 5 icon_shown || true
 zv_expect "icon back after TaskbarCreated" icon_shown
 zv_save_screenshot icon_back
+
+echo "the Windows session ends"
+zv_tray post "$TRAY_MAIN" 0x16 1 0 # WM_ENDSESSION, ending
+zv_poll 10 program_ended || true
+zv_expect "the end of the session ends the program" program_ended
+zv_expect "and leaves no icon behind" icon_gone

@@ -37,70 +37,72 @@ void BuildCheckBox(const ControlDefinition& d, CheckBox& box) {
   box.SetCaption(d.caption);
 }
 
-Control& AddControl(const ControlDefinition& d, Container& parent) {
+Control* AddControl(const ControlDefinition& d, Container& parent, const HostedFactory& hosted) {
   switch (d.kind) {
     case ControlKind::Label: {
       auto& label = parent.Add<Label>(d.name, d.index);
       ApplyCommon(d, label);
       BuildLabel(d, label);
-      return label;
+      return &label;
     }
     case ControlKind::Image: {
       auto& image = parent.Add<Image>(d.name, d.index);
       image.SetPictureName(d.picture);
       ApplyCommon(d, image);
-      return image;
+      return &image;
     }
     case ControlKind::Shape: {
       auto& shape = parent.Add<Shape>(d.name, d.index);
       shape.SetBorderColor(d.borderColor);
       shape.SetFill(d.filled, d.fillColor);
       ApplyCommon(d, shape);
-      return shape;
+      return &shape;
     }
     case ControlKind::CheckBox: {
       auto& box = parent.Add<CheckBox>(d.name, d.index);
       ApplyCommon(d, box);
       BuildCheckBox(d, box);
-      return box;
+      return &box;
     }
     case ControlKind::ComboBox: {
       auto& combo = parent.Add<ComboBox>(d.name, d.index);
       if (d.font) combo.SetFont(*d.font);
       ApplyCommon(d, combo);
-      return combo;
+      return &combo;
     }
     case ControlKind::TextBox: {
       auto& text = parent.Add<TextBox>(d.name, d.index);
       if (d.font) text.SetFont(*d.font);
       ApplyCommon(d, text);
-      return text;
+      return &text;
     }
     case ControlKind::Button: {
       auto& button = parent.Add<Button>(d.name, d.index);
       if (d.font) button.SetFont(*d.font);
       button.SetCaption(d.caption);
       ApplyCommon(d, button);
-      return button;
+      return &button;
     }
     case ControlKind::PictureBox: {
       auto& page = parent.Add<PictureBox>(d.name, d.index);
       if (d.backColor) page.SetBackColor(*d.backColor);
       ApplyCommon(d, page);
-      return page;
+      return &page;
+    }
+    case ControlKind::Hosted: {
+      Control* control = hosted ? hosted(d, parent) : nullptr;
+      if (control != nullptr) ApplyCommon(d, *control);
+      return control;
     }
     case ControlKind::Form:
-    case ControlKind::Hosted:
       break;
   }
-  auto& placeholder = parent.Add<PictureBox>(d.name, d.index);
-  ApplyCommon(d, placeholder);
-  return placeholder;
+  return nullptr;
 }
 
 }  // namespace
 
-bool BuildForm(const FormDefinition& definition, Form& form) {
+bool BuildForm(const FormDefinition& definition, Form& form, const HostedFactory& hosted) {
   form.SetCaption(definition.caption);
   form.SetClientSize(definition.clientSize);
   form.SetPictureName(definition.picture);
@@ -108,8 +110,7 @@ bool BuildForm(const FormDefinition& definition, Form& form) {
   form.SetShowInTaskbar(definition.showInTaskbar);
   for (const ControlDefinition& d : definition.controls) {
     Container* parent = FindContainer(form, d.parent);
-    if (parent == nullptr) return false;
-    AddControl(d, *parent);
+    if (parent == nullptr || AddControl(d, *parent, hosted) == nullptr) return false;
   }
   for (const TimerDefinition& t : definition.timers) {
     Timer& timer = form.AddTimer(t.name);

@@ -2,8 +2,11 @@
 // and the builder that turns a definition into the retained model.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/color.h"
@@ -15,6 +18,13 @@ namespace zv::forms {
 
 // Design positions are in twips; most definitions give whole pixels.
 constexpr int Px(int pixels) { return pixels * kTwipsPerPixel; }
+
+// A saved property of a self-drawn control instance, as the window stores it.
+using SavedValue = std::variant<bool, std::int16_t, std::int32_t, std::string, Font>;
+struct SavedProperty {
+  std::string key;
+  SavedValue value;
+};
 
 struct ControlDefinition {
   ControlKind kind = ControlKind::Label;
@@ -39,6 +49,9 @@ struct ControlDefinition {
   Color fillColor = 0;
   Color borderColor = 0;
   Cursor cursor = Cursor::Default;
+  // Self-drawn controls: the class ("Zorvane.CpuMonitor", "Zorvane.Command") and its saved values.
+  std::string hostedType;
+  std::vector<SavedProperty> saved;
 };
 
 struct TimerDefinition {
@@ -58,8 +71,13 @@ struct FormDefinition {
   std::vector<TimerDefinition> timers;
 };
 
+// Creates a self-drawn control of the definition's class in the parent and loads its saved
+// values; null for a class it does not know.
+using HostedFactory = std::function<Control*(const ControlDefinition& definition, Container& parent)>;
+
 // Creates the controls and timers of the definition on the form, in definition order
-// (later controls lie above earlier ones). False when a parent is not defined before its child.
-[[nodiscard]] bool BuildForm(const FormDefinition& definition, Form& form);
+// (later controls lie above earlier ones). False when a parent is not defined before its child,
+// or a self-drawn control's class is unknown to the factory.
+[[nodiscard]] bool BuildForm(const FormDefinition& definition, Form& form, const HostedFactory& hosted = {});
 
 }  // namespace zv::forms

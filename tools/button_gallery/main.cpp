@@ -1,5 +1,6 @@
 // Draws every look of the skinned button in every state at three sizes into one picture, so that
-// the button can be looked at: button_gallery out.bmp (convert to PNG with imagemagick).
+// the button can be looked at. docs/button-gallery.png is made with
+//   button_gallery gallery.bmp && convert gallery.bmp -strip docs/button-gallery.png
 #include <cstdio>
 #include <fstream>
 #include <memory>

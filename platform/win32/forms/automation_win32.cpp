@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/hosted_control.h"
+#include "platform/win32/forms/forms_backend_win32.h"
 
 namespace zv::platform {
 namespace {
@@ -27,6 +29,16 @@ std::string CaptionOf(forms::Control& c) {
     default:
       return {};
   }
+}
+
+// Whether the control's own window holds the keyboard focus.
+bool HasFocus(forms::Control& c) {
+  if (c.Kind() == forms::ControlKind::Hosted) {
+    forms::HostedSurface* surface = static_cast<forms::HostedControl&>(c).Surface();
+    return surface != nullptr && surface->HasFocus();
+  }
+  auto* child = dynamic_cast<ChildWindowPeer*>(c.Peer());
+  return child != nullptr && child->Window() != nullptr && GetFocus() == child->Window();
 }
 
 // One reply line per field: CR, LF and the backslash inside a value are written as \r, \n and \\.
@@ -53,6 +65,7 @@ std::string Describe(forms::Form& form, const std::string& name, int index) {
   auto line = [](std::string_view key, const std::string& value) { return std::string(key) + "=" + value + "\n"; };
   std::string out = "found=1\n" + line("caption", Escape(CaptionOf(*c))) +
                     line("visible", c->Visible() ? "1" : "0") + line("enabled", c->Enabled() ? "1" : "0") +
+                    line("focused", HasFocus(*c) ? "1" : "0") +
                     line("left", std::to_string(r.left)) + line("top", std::to_string(r.top)) +
                     line("width", std::to_string(r.Width())) + line("height", std::to_string(r.Height()));
   if (c->Kind() == forms::ControlKind::CheckBox) {

@@ -1,6 +1,7 @@
 // The platform's own controls behind check boxes, drop-down lists, text boxes and buttons.
 #include "platform/win32/forms/control_peers_win32.h"
 
+#include "platform/win32/forms/input_state_win32.h"
 #include "platform/win32/text_win32.h"
 
 namespace zv::platform {
@@ -19,24 +20,7 @@ void ChildWindowPeer::Create(HWND parent, const wchar_t* windowClass, DWORD styl
 void ChildWindowPeer::Changed(forms::Change what) {
   if (hwnd_ == nullptr) return;
   updating_ = true;
-  switch (what) {
-    case forms::Change::Visible:
-      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
-      break;
-    case forms::Change::Enabled:
-      EnableWindow(hwnd_, control_.Enabled());
-      break;
-    case forms::Change::Bounds: {
-      RECT current;
-      GetWindowRect(hwnd_, &current);
-      const Rect r = control_.PixelBounds();
-      SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-      break;
-    }
-    default:
-      Mirror(what);
-      break;
-  }
+  if (!MirrorChildWindow(hwnd_, control_, what)) Mirror(what);
   updating_ = false;
 }
 

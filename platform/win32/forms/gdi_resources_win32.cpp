@@ -18,7 +18,9 @@ HFONT GdiResources::FontFor(const Font& font) {
   lf.lfWeight = font.weight;
   lf.lfItalic = font.italic ? TRUE : FALSE;
   lf.lfUnderline = font.underline ? TRUE : FALSE;
-  lf.lfCharSet = static_cast<BYTE>(font.charset);
+  // A font saved with the ANSI character set would draw Chinese captions as empty boxes where the
+  // platform links no fallback font; the default set lets it pick a face that has the glyphs.
+  lf.lfCharSet = static_cast<BYTE>(font.charset == kCharsetAnsi ? kCharsetDefault : font.charset);
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;

@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/forms/input_state_win32.h"
 #include "platform/win32/text_win32.h"
 
 namespace zv::platform {
@@ -32,30 +33,6 @@ class WindowDc {
   HWND hwnd_;
   HDC dc_;
 };
-
-int KeyShiftState() {
-  int shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= forms::kShiftMask;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= forms::kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) shift |= forms::kAltMask;
-  return shift;
-}
-
-int MouseShiftState(WPARAM keys) {
-  int shift = 0;
-  if (keys & MK_SHIFT) shift |= forms::kShiftMask;
-  if (keys & MK_CONTROL) shift |= forms::kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) shift |= forms::kAltMask;
-  return shift;
-}
-
-int HeldButtons(WPARAM keys) {
-  int buttons = 0;
-  if (keys & MK_LBUTTON) buttons |= forms::kLeftButton;
-  if (keys & MK_RBUTTON) buttons |= forms::kRightButton;
-  if (keys & MK_MBUTTON) buttons |= forms::kMiddleButton;
-  return buttons;
-}
 
 void RegisterHostedClass(HINSTANCE instance, WNDPROC proc) {
   WNDCLASSEXW existing{sizeof(WNDCLASSEXW)};
@@ -91,25 +68,8 @@ HostedWindow::~HostedWindow() {
 }
 
 void HostedWindow::Changed(forms::Change what) {
-  if (hwnd_ == nullptr) return;
-  switch (what) {
-    case forms::Change::Visible:
-      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
-      break;
-    case forms::Change::Enabled:
-      EnableWindow(hwnd_, control_.Enabled());
-      break;
-    case forms::Change::Bounds: {
-      const Rect r = control_.PixelBounds();
-      SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-      break;
-    }
-    case forms::Change::Caption:
-      SetWindowTextW(hwnd_, Widen(control_.AccessText()).c_str());
-      break;
-    default:
-      break;
-  }
+  if (hwnd_ == nullptr || MirrorChildWindow(hwnd_, control_, what)) return;
+  if (what == forms::Change::Caption) SetWindowTextW(hwnd_, Widen(control_.AccessText()).c_str());
 }
 
 void HostedWindow::Resized() {

@@ -6,6 +6,7 @@
 
 #include "platform/forms/painter.h"
 #include "platform/win32/forms/automation_win32.h"
+#include "platform/win32/forms/input_state_win32.h"
 #include "platform/win32/text_win32.h"
 
 namespace zv::platform {
@@ -25,22 +26,6 @@ void RegisterSurfaceClass(HINSTANCE instance, WNDPROC proc) {
   wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"APPICON", IMAGE_ICON, 16, 16, 0));
   wc.lpszClassName = kSurfaceClass;
   RegisterClassExW(&wc);
-}
-
-int ShiftState(WPARAM keys) {
-  int shift = 0;
-  if (keys & MK_SHIFT) shift |= forms::kShiftMask;
-  if (keys & MK_CONTROL) shift |= forms::kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) shift |= forms::kAltMask;
-  return shift;
-}
-
-int HeldButtons(WPARAM keys) {
-  int buttons = 0;
-  if (keys & MK_LBUTTON) buttons |= forms::kLeftButton;
-  if (keys & MK_RBUTTON) buttons |= forms::kRightButton;
-  if (keys & MK_MBUTTON) buttons |= forms::kMiddleButton;
-  return buttons;
 }
 
 RECT WindowRectFor(const forms::Form& form, DWORD style, DWORD exStyle) {
@@ -231,7 +216,7 @@ void SurfaceWindow::Paint() {
 
 void SurfaceWindow::RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   const Point p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  const int shift = ShiftState(wParam);
+  const int shift = MouseShiftState(wParam);
   auto press = [&](int button) {
     SetCapture(hwnd_);
     container_.RouteMouseDown(button, shift, p);

@@ -11,6 +11,7 @@
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/system_counters_win32.h"
 #include "platform/win32/token_privileges_win32.h"
 #include "platform/win32/window_messages_win32.h"
 
@@ -42,8 +43,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32ProfileFile profile;
   Win32Registry registry;
   Win32NotifyIcons notifyIcons;
+  Win32SystemCounters counters;
   zv::mainwindow::FormVelkan mainWindow(
-      runtime, {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons});
+      runtime, {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons, counters});
   backend.Load(mainWindow.GetForm());
   return loop.Run();
 }

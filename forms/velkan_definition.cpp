@@ -123,6 +123,33 @@ ControlDefinition SettingsButton(std::string name, int left, std::string caption
   return d;
 }
 
+// The status page's graph: CPU dark green and memory red on white every 500 ms, flat, no border.
+ControlDefinition StripChart() {
+  return {.kind = ControlKind::Hosted,
+          .name = "CpuMonitor",
+          .parent = "PictureState",
+          .left = Px(40),
+          .top = Px(40),
+          .width = Px(411),
+          .height = Px(41),
+          .tabIndex = 9,
+          .hostedType = "Zorvane.CpuMonitor",
+          .saved = {{"_extentx", std::int32_t{10874}},
+                    {"_extenty", std::int32_t{1085}},
+                    {"updateinterval", std::int32_t{500}},
+                    {"cpumonitorcolor", std::int32_t{0x8000}},
+                    {"memorycolor", std::int32_t{0xFF}},
+                    {"pagefilecolor", std::int32_t{0xC0C0}},
+                    {"displaygridcolor", std::int32_t{0xC0C0C0}},
+                    {"backcolor", std::int32_t{0xFFFFFF}},
+                    {"appearance", std::int16_t{0}},
+                    {"borderstyle", std::int16_t{0}},
+                    {"pagefiledisplayed", false},
+                    {"virtualmemorydisplayed", false},
+                    {"hdmonitordisplayed", false},
+                    {"hddriveletter", std::string("C:\\")}}};
+}
+
 void AddWindowControls(FormDefinition& d) {
   auto& c = d.controls;
   c.push_back(TextLabel("Label1", "", Px(32), Px(6), Px(96), Px(15), "Zorvane", kDarkGrey, Arial(9)));
@@ -163,6 +190,7 @@ void AddStatusPage(FormDefinition& d) {
   auto& c = d.controls;
   const std::string page = "PictureState";
   c.push_back(ImageAt("Image2", -1, page, Px(40), Px(16), Px(102), Px(22), "header_resources"));
+  c.push_back(StripChart());
   c.push_back(Legend("Shape2", Px(48), 0x00FF00));
   c.push_back(TextLabel("Label14", page, Px(64), Px(96), Px(21), Px(13), "CPU", std::nullopt, Arial(7.5)));
   c.push_back(Legend("Shape3", Px(96), 0x0000FF));

@@ -17,6 +17,7 @@ constexpr const char* kUnknownError = "Unknown error!";
 FormVelkan::FormVelkan(forms::Runtime& runtime, MainWindowServices services)
     : runtime_(runtime),
       services_(services),
+      monitorSupport_({&services.counters, &services.memory, &services.registry, runtime.messages}),
       form_(runtime, "FormVelkan"),
       memoryStats_(services.memory, services.regional) {
   const forms::HostedFactory hosted = [this](const forms::ControlDefinition& d, forms::Container& parent) {
@@ -243,8 +244,10 @@ void FormVelkan::ShowUnknownError() {
   if (runtime_.messages != nullptr) runtime_.messages->Show(kUnknownError, forms::MessageIcon::None);
 }
 
-// The graph control of the status page repaints itself here once it is part of the page.
-void FormVelkan::RefreshCpuMonitor() {}
+// The graph shows its retained image again.
+void FormVelkan::RefreshCpuMonitor() {
+  if (cpuMonitor_ != nullptr) cpuMonitor_->Monitor().Refresh();
+}
 // The taskbar button's window menu needs the system-menu and minimise styles.
 void FormVelkan::ApplyTaskbarStyle() { memory::ApplyTaskbarStyle(services_.windows, form_.Handle()); }
 

@@ -5,11 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <vector>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "command/command_host.h"
+#include "cpumonitor/cpu_monitor_support.h"
+#include "cpumonitor/monitor_control.h"
 #include "memory/memory_state.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/definition.h"
@@ -21,6 +22,7 @@
 #include "platform/profile_file.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/system_counters.h"
 #include "platform/token_privileges.h"
 #include "platform/window_messages.h"
 #include "tray/form_menu.h"
@@ -41,6 +43,7 @@ struct MainWindowServices {
   platform::ProfileFile& profile;
   platform::Registry& registry;
   platform::NotifyIcons& notifyIcons;
+  platform::SystemCounters& counters;
 };
 
 class FormVelkan {
@@ -182,6 +185,9 @@ class FormVelkan {
   forms::Runtime& runtime_;
   MainWindowServices services_;
   std::vector<std::unique_ptr<command::BasicCommandHost>> commandHosts_;
+  // The strip chart's sampling state, one for the process.
+  cpumonitor::ModuleCpuMonitorSupport monitorSupport_;
+  cpumonitor::MonitorControl* cpuMonitor_ = nullptr;
   forms::Form form_;
   memory::ModuleGetMemoryStats2018 memoryStats_;
   memory::MemoryLabels memoryLabels_;

@@ -1,6 +1,10 @@
 // The main window's self-drawn controls, made from their class names and saved values.
 #include "command/command.h"
+#include <type_traits>
+#include <variant>
+
 #include "command/property_bag.h"
+#include "cpumonitor/property_bag.h"
 #include "mainwindow/form_velkan.h"
 
 namespace zv::mainwindow {
@@ -23,6 +27,23 @@ forms::Control* FormVelkan::CreateHostedControl(const forms::ControlDefinition& 
     for (const forms::SavedProperty& p : d.saved) bag.Set(p.key, p.value);
     button.ReadProperties(bag);
     return &button;
+  }
+  if (d.hostedType == "Zorvane.CpuMonitor") {
+    auto& monitor =
+        parent.Add<cpumonitor::MonitorControl>(d.name, d.index, monitorSupport_, services_.regional, *runtime_.timers);
+    // The chart needs its size before it reads its saved values: the history is one slot per pixel.
+    monitor.Move(d.left, d.top, d.width, d.height);
+    cpumonitor::MemoryPropertyBag bag;
+    for (const forms::SavedProperty& p : d.saved) {
+      std::visit(
+          [&](const auto& value) {
+            if constexpr (!std::is_same_v<std::decay_t<decltype(value)>, Font>) bag.Set(p.key, value);
+          },
+          p.value);
+    }
+    monitor.Monitor().ReadProperties(bag);
+    cpuMonitor_ = &monitor;
+    return &monitor;
   }
   return nullptr;
 }

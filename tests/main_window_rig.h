@@ -9,6 +9,7 @@
 #include "platform/fake/fake_regional_settings.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_system_counters.h"
 #include "platform/fake/fake_token_privileges.h"
 #include "platform/fake/fake_window_messages.h"
 #include "platform/headless/headless_runtime.h"
@@ -29,8 +30,9 @@ struct MainWindowRig {
   platform::FakeProfileFile profile;
   platform::FakeRegistry registry;
   platform::FakeNotifyIcons notifyIcons;
+  platform::FakeSystemCounters counters;
   mainwindow::FormVelkan window{host.runtime,
-                                {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons}};
+                                {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons, counters}};
 };
 
 }  // namespace zv::testing

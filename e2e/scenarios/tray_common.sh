@@ -2,6 +2,7 @@
 # tray menu. Sourced after lib.sh, once zv_scenario has run.
 # shellcheck shell=bash
 
+# shellcheck disable=SC2034 # read by the scenarios
 TIP_TITLE="Quistel Memory Optimizer"
 ZV_TRAY_HELPER=$(dirname "$ZV_DRIVER")/zvtray.exe
 [[ -f $ZV_TRAY_HELPER ]] || zv_fail "tray helper not found: $ZV_TRAY_HELPER"
@@ -23,6 +24,7 @@ tray_start() {
 
 # The main window, hidden or not, once it has loaded.
 tray_find_main() {
+  # shellcheck disable=SC2016 # expanded by eval, at each try
   zv_poll 10 eval 'TRAY_MAIN=$(zv_tray handle "$ZV_WINDOW_TITLE" 2>/dev/null)' || zv_fail "no main window"
 }
 
@@ -44,8 +46,8 @@ icon_gone() {
 
 # The centre of the first icon slot of Wine's own tray window (the shell has no other without a desktop).
 tray_icon_point() {
-  local x y w h
-  read -r x y w h <<<"$(zv_driver client "Wine System Tray")" || return 1
+  local x y h
+  read -r x y _ h <<<"$(zv_driver client "Wine System Tray")" || return 1
   echo "$((x + 10)) $((y + h / 2))"
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Tray menu: a right press on the icon opens it; "记录" shows a hidden main window on the records page; "退出"
-# removes the icon and ends every process of the program.
+# removes the icon and ends every process of the program, also while the free-memory message box is open.
 set -euo pipefail
 # shellcheck source=../lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
@@ -61,3 +61,17 @@ tray_window_gone() {
 zv_poll 5 tray_window_gone || true
 zv_expect "Wine's tray window, empty, went away" tray_window_gone
 zv_save_screenshot after_exit
+
+# The release pass ends with its message box; 退出 chosen while the box is open still ends everything.
+echo "exit while the free-memory message box is open"
+tray_start 0 0 "$ZV_WINDOW_TITLE"
+zv_read_client
+zv_poll 10 icon_shown || zv_fail "no tray icon after the restart"
+zv_click $((216 + 48 + 56)) $((144 + 224 + 16))
+zv_driver messagebox "$ZV_WINDOW_TITLE" 60000 >/dev/null || zv_fail "no message box after pressing the button"
+tray_menu_on_icon
+zv_save_screenshot menu_over_message_box
+tray_choose m_Exit
+zv_poll 10 program_ended || true
+zv_expect "退出 with the message box open ends every process of the program" program_ended
+zv_expect "no icon left after that exit" icon_gone

@@ -120,8 +120,10 @@ void FormVelkan::CheckAutoFreeMemory_Click() {
   comboInterval_->SetEnabled(checkAutoFreeMemory_->Value() == 1);
 }
 
-// The mini window is the tray module's; hiding it joins when that module does.
-void FormVelkan::HideMiniWindow() {}
+// Hiding loads the mini window if it was never shown (placing it), and keeps it invisible.
+void FormVelkan::HideMiniWindow() {
+  if (!exiting_) MiniWindow().Hide();
+}
 
 // At start-up the entry is brought in line with the page without a word: a refusal shows on OK.
 void FormVelkan::AddAutorunEntry() { (void)memory::AddAutorunEntry(services_.registry, *runtime_.app); }

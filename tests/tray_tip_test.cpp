@@ -192,5 +192,21 @@ TEST_F(MiniWindowStartUpTest, OnShowsTheMirroringStripWhoseDoubleClickShowsTheHi
   for (const auto& message : windows.sent) EXPECT_NE(message.message, 0x112u) << "restore command sent";
 }
 
+// OK follows the box: shown when ticked, hidden (still loaded and placed) when not.
+TEST_F(MiniWindowStartUpTest, OkShowsAndHidesTheStrip) {
+  Start(false);
+  auto& box = static_cast<forms::CheckBox&>(*form().Find("CheckShowMiniWindow"));
+  auto& ok = *form().Find("CommandOK");
+  ASSERT_TRUE(box.SetValue(1));
+  ok.onClick();
+  ASSERT_NE(window.MiniWindowIfCreated(), nullptr);
+  forms::Form& tip = window.MiniWindowIfCreated()->GetForm();
+  EXPECT_TRUE(tip.Visible());
+  ASSERT_TRUE(box.SetValue(0));
+  ok.onClick();
+  EXPECT_FALSE(tip.Visible());
+  EXPECT_TRUE(tip.Loaded());
+}
+
 }  // namespace
 }  // namespace zv::tray

@@ -44,8 +44,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Registry registry;
   Win32NotifyIcons notifyIcons;
   Win32SystemCounters counters;
-  zv::mainwindow::FormVelkan mainWindow(
-      runtime, {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons, counters});
+  zv::mainwindow::FormVelkan mainWindow(runtime, {memory, regional, shell, windows, processes, privileges,
+                                                  profile, registry, notifyIcons, counters});
   backend.Load(mainWindow.GetForm());
   return loop.Run();
 }

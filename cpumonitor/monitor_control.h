@@ -12,8 +12,8 @@ namespace zv::cpumonitor {
 
 class MonitorControl final : public forms::HostedControl, private MonitorHost {
  public:
-  MonitorControl(std::string name, int index, ModuleCpuMonitorSupport& support, platform::RegionalSettings& regional,
-                 forms::TimerService& timers);
+  MonitorControl(std::string name, int index, ModuleCpuMonitorSupport& support,
+                 platform::RegionalSettings& regional, forms::TimerService& timers);
 
   CpuMonitor& Monitor() { return monitor_; }
   // Not a keyboard stop: the chart has nothing to do with the keys.

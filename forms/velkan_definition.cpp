@@ -91,8 +91,9 @@ ControlDefinition Check(std::string name, int top, int width, std::string captio
 }
 
 // A skinned push button with the saved values of its instance (sizes in HIMETRIC as the host keeps them).
-ControlDefinition SkinnedButton(std::string name, std::string parent, int left, int top, int width, int height,
-                                std::string caption, int tabIndex, std::int32_t extentX, std::int32_t extentY) {
+ControlDefinition SkinnedButton(std::string name, std::string parent, int left, int top, int width,
+                                int height, std::string caption, int tabIndex, std::int32_t extentX,
+                                std::int32_t extentY) {
   return {.kind = ControlKind::Hosted,
           .name = std::move(name),
           .parent = std::move(parent),
@@ -110,9 +111,8 @@ ControlDefinition SkinnedButton(std::string name, std::string parent, int left, 
 
 // OK and Cancel keep the glossy look's blue gradient set, without effect in their look.
 ControlDefinition SettingsButton(std::string name, int left, std::string caption, int tabIndex) {
-  ControlDefinition d =
-      SkinnedButton(std::move(name), "PictureSettings", left, Px(216), Px(65), Px(25), std::move(caption), tabIndex,
-                    1720, 661);
+  ControlDefinition d = SkinnedButton(std::move(name), "PictureSettings", left, Px(216), Px(65), Px(25),
+                                      std::move(caption), tabIndex, 1720, 661);
   d.saved.push_back({"percent", std::int16_t{53}});
   d.saved.push_back({"midcolor", std::int32_t{0xFFAB7C}});
   d.saved.push_back({"endcolor", std::int32_t{0xFFD3BF}});
@@ -153,10 +153,11 @@ ControlDefinition StripChart() {
 void AddWindowControls(FormDefinition& d) {
   auto& c = d.controls;
   c.push_back(TextLabel("Label1", "", Px(32), Px(6), Px(96), Px(15), "Zorvane", kDarkGrey, Arial(9)));
-  c.push_back(TextLabel("LabelState", "", Px(48), Px(113), Px(96), Px(12), "系统内存使用状态", kWhite, SongTi(9)));
+  c.push_back(
+      TextLabel("LabelState", "", Px(48), Px(113), Px(96), Px(12), "系统内存使用状态", kWhite, SongTi(9)));
   c.push_back(TextLabel("Label10", "", Px(728), Px(536), Px(29), Px(13), "v3.8.3", kDarkGrey, Arial(7.5)));
-  auto link = TextLabel("LabelHomePage2", "", Px(16), Px(536), Px(168), Px(12), std::string(kHomePageAddress), kGrey,
-                        SongTi(9));
+  auto link = TextLabel("LabelHomePage2", "", Px(16), Px(536), Px(168), Px(12), std::string(kHomePageAddress),
+                        kGrey, SongTi(9));
   link.cursor = Cursor::Link;
   c.push_back(link);
   const char* minLooks[] = {"min_normal", "min_hover", "min_pressed"};
@@ -177,7 +178,8 @@ void AddWindowControls(FormDefinition& d) {
                       {"ImageAbout", "nav_about", {0, 408}, {0, 241}}};
   for (const Nav& n : navs) {
     const std::string base = n.picture;
-    c.push_back(ImageAt(n.name, 0, "", Px(n.selected.x), Px(n.selected.y), Px(199), Px(36), base + "_selected"));
+    c.push_back(
+        ImageAt(n.name, 0, "", Px(n.selected.x), Px(n.selected.y), Px(199), Px(36), base + "_selected"));
     c.push_back(ImageAt(n.name, 1, "", Px(n.normal.x), Px(n.normal.y), Px(199), Px(36), base + "_normal"));
   }
   c.push_back(Page("PictureState", Px(208), Px(136), Px(553), Px(377)));
@@ -194,28 +196,38 @@ void AddStatusPage(FormDefinition& d) {
   c.push_back(Legend("Shape2", Px(48), 0x00FF00));
   c.push_back(TextLabel("Label14", page, Px(64), Px(96), Px(21), Px(13), "CPU", std::nullopt, Arial(7.5)));
   c.push_back(Legend("Shape3", Px(96), 0x0000FF));
-  c.push_back(TextLabel("Label15", page, Px(112), Px(96), Px(38), Px(13), "Memory", std::nullopt, Arial(7.5)));
-  c.push_back(Legend("Shape4", Px(160), 0x00C0C0));
-  c.push_back(TextLabel("Label16", page, Px(176), Px(96), Px(46), Px(13), "Page File", std::nullopt, Arial(7.5)));
-  c.push_back(Legend("Shape6", Px(240), 0xFF80FF));
-  c.push_back(TextLabel("Label18", page, Px(256), Px(96), Px(51), Px(13), "Disk Space", std::nullopt, Arial(7.5)));
-  c.push_back(Legend("Shape5", Px(320), 0xFF0000));
   c.push_back(
-      TextLabel("Label17", page, Px(336), Px(96), Px(72), Px(13), "Virtual Memory", std::nullopt, Arial(7.5)));
+      TextLabel("Label15", page, Px(112), Px(96), Px(38), Px(13), "Memory", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape4", Px(160), 0x00C0C0));
+  c.push_back(
+      TextLabel("Label16", page, Px(176), Px(96), Px(46), Px(13), "Page File", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape6", Px(240), 0xFF80FF));
+  c.push_back(
+      TextLabel("Label18", page, Px(256), Px(96), Px(51), Px(13), "Disk Space", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape5", Px(320), 0xFF0000));
+  c.push_back(TextLabel("Label17", page, Px(336), Px(96), Px(72), Px(13), "Virtual Memory", std::nullopt,
+                        Arial(7.5)));
   c.push_back(ImageAt("Image3", -1, page, Px(40), Px(120), Px(102), Px(22), "header_memory"));
-  c.push_back(TextLabel("Label2", page, Px(48), Px(152), Px(72), Px(15), "内存使用率：", std::nullopt, Arial(9)));
-  c.push_back(TextLabel("LabelMemoryUsedPercent", page, Px(136), Px(144), Px(47), Px(27), "30%", kRed, Arial(18)));
+  c.push_back(
+      TextLabel("Label2", page, Px(48), Px(152), Px(72), Px(15), "内存使用率：", std::nullopt, Arial(9)));
+  c.push_back(
+      TextLabel("LabelMemoryUsedPercent", page, Px(136), Px(144), Px(47), Px(27), "30%", kRed, Arial(18)));
   c.push_back(TextLabel("Label5", page, Px(72), 2600, Px(48), Px(15), "总内存：", std::nullopt, Arial(9)));
   c.push_back(TextLabel("LabelMemoryAll", page, Px(136), 2600, Px(27), Px(15), "0 MB", kDarkGrey, Arial(9)));
-  c.push_back(TextLabel("Label8", page, Px(60), Px(196), Px(60), Px(15), "空闲内存：", std::nullopt, Arial(9)));
+  c.push_back(
+      TextLabel("Label8", page, Px(60), Px(196), Px(60), Px(15), "空闲内存：", std::nullopt, Arial(9)));
   c.push_back(TextLabel("LabelMemoryLeft", page, Px(136), Px(196), Px(27), Px(15), "0 MB", kGreen, Arial(9)));
-  c.push_back(SkinnedButton("CommandFreeMemory", page, Px(48), Px(224), Px(113), Px(33), "释放内存", 0, 2990, 873));
+  c.push_back(
+      SkinnedButton("CommandFreeMemory", page, Px(48), Px(224), Px(113), Px(33), "释放内存", 0, 2990, 873));
   c.push_back(ImageAt("Image4", -1, page, Px(40), Px(272), Px(102), Px(22), "header_settings"));
-  c.push_back(TextLabel("Label3", page, Px(52), Px(304), Px(84), Px(15), "自动释放内存：", std::nullopt, Arial(9)));
-  c.push_back(TextLabel("LabelAutoFreeMemory", page, Px(160), Px(304), Px(36), Px(15), "未启用", kGreen, Arial(9)));
-  c.push_back(TextLabel("LabelSettings2", page, Px(216), Px(304), Px(24), Px(15), "设置", kGreen, Arial(9, true)));
-  c.push_back(TextLabel("Label4", page, Px(52), Px(328), Px(240), Px(15), "启用后可实时、自动、智能对内存进行释放。", kGrey,
-                        Arial(9)));
+  c.push_back(
+      TextLabel("Label3", page, Px(52), Px(304), Px(84), Px(15), "自动释放内存：", std::nullopt, Arial(9)));
+  c.push_back(
+      TextLabel("LabelAutoFreeMemory", page, Px(160), Px(304), Px(36), Px(15), "未启用", kGreen, Arial(9)));
+  c.push_back(
+      TextLabel("LabelSettings2", page, Px(216), Px(304), Px(24), Px(15), "设置", kGreen, Arial(9, true)));
+  c.push_back(TextLabel("Label4", page, Px(52), Px(328), Px(240), Px(15),
+                        "启用后可实时、自动、智能对内存进行释放。", kGrey, Arial(9)));
 }
 
 void AddRecordsPage(FormDefinition& d) {
@@ -246,9 +258,10 @@ void AddSettingsPage(FormDefinition& d) {
   c.push_back(Check("CheckAutoMin", Px(48), Px(353), "启动缩小到托盘图标区，后台运行", 2));
   c.push_back(Check("CheckShowMiniWindow", Px(72), Px(353), "显示迷你状态窗口", 3));
   c.push_back(Check("CheckAutoFreeMemory", Px(112), Px(97), "自动释放内存", 4));
-  auto wrapped = TextLabel("Label6", page, Px(24), Px(136), Px(404), Px(28),
-                           "启用后软件状实时、自动、智能对内存进行释放。无需手动操作，可使系统内存状态时刻保持最佳。", kGreen,
-                           Arial(9));
+  auto wrapped =
+      TextLabel("Label6", page, Px(24), Px(136), Px(404), Px(28),
+                "启用后软件状实时、自动、智能对内存进行释放。无需手动操作，可使系统内存状态时刻保持最佳。",
+                kGreen, Arial(9));
   wrapped.autoSize = false;
   c.push_back(wrapped);
   c.push_back({.kind = ControlKind::Label,
@@ -280,8 +293,8 @@ void AddAboutPage(FormDefinition& d) {
   auto& c = d.controls;
   const std::string page = "PictureAbout";
   auto prose = [&](std::string name, int top, int height, std::string text) {
-    auto label = TextLabel(std::move(name), page, Px(136), Px(top), Px(373), Px(height), std::move(text), kDarkGrey,
-                           SongTi(9));
+    auto label = TextLabel(std::move(name), page, Px(136), Px(top), Px(373), Px(height), std::move(text),
+                           kDarkGrey, SongTi(9));
     label.autoSize = false;
     return label;
   };
@@ -289,13 +302,15 @@ void AddAboutPage(FormDefinition& d) {
   c.push_back(TextLabel("Label12", page, Px(136), Px(64), Px(104), Px(12), "Zorvane", kDarkGrey,
                         SongTi(9, kFontWeightBold)));
   c.push_back(prose("Label9", 88, 44,
-                    "小巧实用的内存释放软件，可对系统内存进行智能自动化释放。使系统内存状态时刻保持最佳，提升系统性能，防止卡顿、死机。"));
+                    "小巧实用的内存释放软件，可对系统内存进行智能自动化释放。使系统内存状态时刻保持最佳，提升"
+                    "系统性能，防止卡顿、死机。"));
   c.push_back(prose("Label13", 128, 44,
-                    "特别适用于常期处于开机状态的电脑。如：服务器，由于长期运行软件会使用越来越多内存，内存如不能得到及时回收，"
+                    "特别适用于常期处于开机状态的电脑。如：服务器，由于长期运行软件会使用越来越多内存，内存如"
+                    "不能得到及时回收，"
                     "则将引起系统性能下降、卡顿、死机。"));
   c.push_back(prose("Label19", 176, 20, "对于老旧电脑，释放内存带来的系统性能提升效果也十分显著。"));
-  auto link = TextLabel("LabelHomePage", page, Px(136), Px(200), Px(155), Px(15), std::string(kHomePageAddress), kGrey,
-                        Arial(9));
+  auto link = TextLabel("LabelHomePage", page, Px(136), Px(200), Px(155), Px(15),
+                        std::string(kHomePageAddress), kGrey, Arial(9));
   link.cursor = Cursor::Link;
   c.push_back(link);
 }

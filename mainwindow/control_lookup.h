@@ -13,19 +13,33 @@ namespace zv::mainwindow {
 template <typename T>
 constexpr forms::ControlKind KindOf();
 template <>
-constexpr forms::ControlKind KindOf<forms::Label>() { return forms::ControlKind::Label; }
+constexpr forms::ControlKind KindOf<forms::Label>() {
+  return forms::ControlKind::Label;
+}
 template <>
-constexpr forms::ControlKind KindOf<forms::Image>() { return forms::ControlKind::Image; }
+constexpr forms::ControlKind KindOf<forms::Image>() {
+  return forms::ControlKind::Image;
+}
 template <>
-constexpr forms::ControlKind KindOf<forms::PictureBox>() { return forms::ControlKind::PictureBox; }
+constexpr forms::ControlKind KindOf<forms::PictureBox>() {
+  return forms::ControlKind::PictureBox;
+}
 template <>
-constexpr forms::ControlKind KindOf<forms::CheckBox>() { return forms::ControlKind::CheckBox; }
+constexpr forms::ControlKind KindOf<forms::CheckBox>() {
+  return forms::ControlKind::CheckBox;
+}
 template <>
-constexpr forms::ControlKind KindOf<forms::ComboBox>() { return forms::ControlKind::ComboBox; }
+constexpr forms::ControlKind KindOf<forms::ComboBox>() {
+  return forms::ControlKind::ComboBox;
+}
 template <>
-constexpr forms::ControlKind KindOf<forms::TextBox>() { return forms::ControlKind::TextBox; }
+constexpr forms::ControlKind KindOf<forms::TextBox>() {
+  return forms::ControlKind::TextBox;
+}
 template <>
-constexpr forms::ControlKind KindOf<forms::Button>() { return forms::ControlKind::Button; }
+constexpr forms::ControlKind KindOf<forms::Button>() {
+  return forms::ControlKind::Button;
+}
 
 // The window definitions are fixed data; a control they lack is a defect of the build.
 template <typename T>

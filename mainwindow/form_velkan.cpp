@@ -51,7 +51,8 @@ FormVelkan::FormVelkan(forms::Runtime& runtime, MainWindowServices services)
   timerGetMemoryState_ = RequireTimer(form_, "TimerGetMemoryState");
   timerAutoFreeMemory_ = RequireTimer(form_, "TimerAutoFreeMemory");
   memoryLabels_ = {Require<forms::Label>(form_, "LabelMemoryUsedPercent"),
-                   Require<forms::Label>(form_, "LabelMemoryAll"), Require<forms::Label>(form_, "LabelMemoryLeft")};
+                   Require<forms::Label>(form_, "LabelMemoryAll"),
+                   Require<forms::Label>(form_, "LabelMemoryLeft")};
   WireEvents();
   BindFreeMemoryControls();
 }
@@ -65,12 +66,22 @@ void FormVelkan::WireEvents() {
   form_.onMouseMove = [this](MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
   timerGetMemoryState_->onTimer = [this] { TimerGetMemoryState_Timer(); };
   for (int i = 0; i < 3; ++i) {
-    imageMin_[i]->onMouseMove = [this, i](MouseEvent& e) { ImageMin_MouseMove(i, e.button, e.shift, e.x, e.y); };
-    imageMin_[i]->onMouseDown = [this, i](MouseEvent& e) { ImageMin_MouseDown(i, e.button, e.shift, e.x, e.y); };
+    imageMin_[i]->onMouseMove = [this, i](MouseEvent& e) {
+      ImageMin_MouseMove(i, e.button, e.shift, e.x, e.y);
+    };
+    imageMin_[i]->onMouseDown = [this, i](MouseEvent& e) {
+      ImageMin_MouseDown(i, e.button, e.shift, e.x, e.y);
+    };
     imageMin_[i]->onMouseUp = [this, i](MouseEvent& e) { ImageMin_MouseUp(i, e.button, e.shift, e.x, e.y); };
-    imageExit_[i]->onMouseMove = [this, i](MouseEvent& e) { ImageExit_MouseMove(i, e.button, e.shift, e.x, e.y); };
-    imageExit_[i]->onMouseDown = [this, i](MouseEvent& e) { ImageExit_MouseDown(i, e.button, e.shift, e.x, e.y); };
-    imageExit_[i]->onMouseUp = [this, i](MouseEvent& e) { ImageExit_MouseUp(i, e.button, e.shift, e.x, e.y); };
+    imageExit_[i]->onMouseMove = [this, i](MouseEvent& e) {
+      ImageExit_MouseMove(i, e.button, e.shift, e.x, e.y);
+    };
+    imageExit_[i]->onMouseDown = [this, i](MouseEvent& e) {
+      ImageExit_MouseDown(i, e.button, e.shift, e.x, e.y);
+    };
+    imageExit_[i]->onMouseUp = [this, i](MouseEvent& e) {
+      ImageExit_MouseUp(i, e.button, e.shift, e.x, e.y);
+    };
   }
   for (int i = 0; i < 2; ++i) {
     imageStatus_[i]->onClick = [this, i] { ImageStatus_Click(i); };
@@ -82,8 +93,12 @@ void FormVelkan::WireEvents() {
   labelSettings2_->onClick = [this] { LabelSettings2_Click(); };
   labelHomePage_->onClick = [this] { LabelHomePage_Click(); };
   labelHomePage2_->onClick = [this] { LabelHomePage2_Click(); };
-  labelHomePage_->onMouseMove = [this](MouseEvent& e) { LabelHomePage_MouseMove(e.button, e.shift, e.x, e.y); };
-  labelHomePage2_->onMouseMove = [this](MouseEvent& e) { LabelHomePage2_MouseMove(e.button, e.shift, e.x, e.y); };
+  labelHomePage_->onMouseMove = [this](MouseEvent& e) {
+    LabelHomePage_MouseMove(e.button, e.shift, e.x, e.y);
+  };
+  labelHomePage2_->onMouseMove = [this](MouseEvent& e) {
+    LabelHomePage2_MouseMove(e.button, e.shift, e.x, e.y);
+  };
   pictureAbout_->onMouseMove = [this](MouseEvent& e) { PictureAbout_MouseMove(e.button, e.shift, e.x, e.y); };
   WireSettingsEvents();
 }

@@ -1,8 +1,8 @@
 // The main window's self-drawn controls, made from their class names and saved values.
-#include "command/command.h"
 #include <type_traits>
 #include <variant>
 
+#include "command/command.h"
 #include "command/property_bag.h"
 #include "cpumonitor/property_bag.h"
 #include "mainwindow/form_velkan.h"
@@ -29,8 +29,8 @@ forms::Control* FormVelkan::CreateHostedControl(const forms::ControlDefinition& 
     return &button;
   }
   if (d.hostedType == "Zorvane.CpuMonitor") {
-    auto& monitor =
-        parent.Add<cpumonitor::MonitorControl>(d.name, d.index, monitorSupport_, services_.regional, *runtime_.timers);
+    auto& monitor = parent.Add<cpumonitor::MonitorControl>(d.name, d.index, monitorSupport_,
+                                                           services_.regional, *runtime_.timers);
     // The chart needs its size before it reads its saved values: the history is one slot per pixel.
     monitor.Move(d.left, d.top, d.width, d.height);
     cpumonitor::MemoryPropertyBag bag;

@@ -6,7 +6,9 @@
 
 namespace zv::memory {
 
-void EnableDebugPrivilege(platform::TokenPrivileges& privileges) { (void)privileges.Enable("SeDebugPrivilege"); }
+void EnableDebugPrivilege(platform::TokenPrivileges& privileges) {
+  (void)privileges.Enable("SeDebugPrivilege");
+}
 
 bool TrimProcess(platform::ProcessList& processes, platform::ProcessId id) {
   return processes.TrimWorkingSet(id) == platform::TrimResult::kTrimmed;

@@ -267,7 +267,8 @@ TEST(CommandOnAForm, FollowsItsBoundsAndKeepsItsCornersCut) {
   EXPECT_EQ(button.InternalState().width, 113);
   EXPECT_EQ(button.InternalState().focusRect, (Rect{2, 2, 111, 31}));
   ASSERT_FALSE(surface->regions.empty());
-  EXPECT_EQ(surface->regions.back().back(), (Rect{112, 31, 113, 32})) << "the last corner cut at the new size";
+  EXPECT_EQ(surface->regions.back().back(), (Rect{112, 31, 113, 32}))
+      << "the last corner cut at the new size";
   EXPECT_EQ(surface->GetCanvas()->GetPixel(56, 0), Rgb(81, 107, 148)) << "redrawn at the new size";
 }
 

@@ -71,11 +71,11 @@ TEST_F(FormVelkanTest, StartUpPlacesChromePagesAndNavigation) {
     bool visible;
   };
   const Place places[] = {
-      {"ImageMin", 0, {720, 5, 748, 20}, true},          {"ImageMin", 2, {720, 5, 748, 20}, false},
-      {"ImageExit", 0, {752, 5, 780, 20}, true},         {"ImageExit", 1, {752, 5, 780, 20}, false},
-      {"PictureState", -1, {216, 144, 769, 521}, true},  {"PictureAbout", -1, {216, 144, 729, 497}, false},
-      {"ImageStatus", 0, {7, 134, 206, 170}, true},      {"ImageStatus", 1, {7, 134, 206, 170}, false},
-      {"ImageSettings", 1, {7, 169, 206, 205}, true},    {"ImageRecords", 1, {7, 204, 206, 240}, true},
+      {"ImageMin", 0, {720, 5, 748, 20}, true},         {"ImageMin", 2, {720, 5, 748, 20}, false},
+      {"ImageExit", 0, {752, 5, 780, 20}, true},        {"ImageExit", 1, {752, 5, 780, 20}, false},
+      {"PictureState", -1, {216, 144, 769, 521}, true}, {"PictureAbout", -1, {216, 144, 729, 497}, false},
+      {"ImageStatus", 0, {7, 134, 206, 170}, true},     {"ImageStatus", 1, {7, 134, 206, 170}, false},
+      {"ImageSettings", 1, {7, 169, 206, 205}, true},   {"ImageRecords", 1, {7, 204, 206, 240}, true},
       {"ImageAbout", 0, {7, 239, 206, 275}, false},
   };
   for (const Place& p : places) {

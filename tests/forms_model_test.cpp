@@ -130,9 +130,9 @@ TEST_F(MouseRoutingTest, ClickOnReleaseOverThePressedControlAndShapesTakeNoInput
   form.RouteMouseUp(kRightButton, 0, {15, 15});
   form.RouteMouseDown(kLeftButton, 0, {55, 15});  // on the shape: the bare surface
   form.RouteMouseUp(kLeftButton, 0, {55, 15});
-  EXPECT_EQ(events, (std::vector<std::string>{"image down 1 5,5", "image up 1 6,6", "image click",
-                                              "image down 2 5,5", "image up 2 5,5", "form down 1 55,15",
-                                              "form up 1 55,15"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"image down 1 5,5", "image up 1 6,6", "image click", "image down 2 5,5",
+                                      "image up 2 5,5", "form down 1 55,15", "form up 1 55,15"}));
 }
 
 TEST_F(MouseRoutingTest, HiddenControlsAreNotHitAndDoubleClickRaisesNoSecondClick) {

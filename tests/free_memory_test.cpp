@@ -13,7 +13,9 @@ constexpr std::uint64_t kMiB = 1048576;
 class FreeMemoryTest : public ::testing::Test, protected zv::testing::MainWindowRig {
  protected:
   FreeMemoryTest() {
-    processes.processes = {{4, TrimResult::kTrimmed}, {8, TrimResult::kRefused}, {1000, TrimResult::kTrimmed},
+    processes.processes = {{4, TrimResult::kTrimmed},
+                           {8, TrimResult::kRefused},
+                           {1000, TrimResult::kTrimmed},
                            {12, TrimResult::kTrimmed}};
     memory.ex.totalPhys = 8192 * kMiB;
     memory.ex.availPhys = 3000 * kMiB;
@@ -46,8 +48,8 @@ TEST_F(FreeMemoryTest, APassTriesEveryProcessAndClosesItsSnapshotOnce) {
   window.DoAllMiniUseMemory();
   EXPECT_EQ(processes.calls,
             (std::vector<std::string>{"TakeSnapshot", "First 4", "Trim 4 trimmed", "Next 8", "Trim 8 refused",
-                                      "Next 1000", "Trim 1000 trimmed", "Next 12", "Trim 12 not-opened", "Next end",
-                                      "CloseSnapshot"}));
+                                      "Next 1000", "Trim 1000 trimmed", "Next 12", "Trim 12 not-opened",
+                                      "Next end", "CloseSnapshot"}));
   EXPECT_EQ(host.loop.DoEventsCalls() - yieldsBefore, 8);
   EXPECT_EQ(processes.OpenSnapshots(), 0);
 }
@@ -117,7 +119,8 @@ TEST_F(FreeMemoryTest, AnAutomaticReleaseWhileTheBoxIsOpenIsLoggedFirst) {
   };
   window.CommandFreeMemory_Click();
   EXPECT_EQ(Records().Text(),
-            "14:05:33\r\n释放内存成功， 2 MB 内存已释放。\r\n\r\n14:05:33\r\n释放内存成功， 5 MB 内存已释放。\r\n\r\n");
+            "14:05:33\r\n释放内存成功， 2 MB 内存已释放。\r\n\r\n14:05:33\r\n释放内存成功， 5 MB "
+            "内存已释放。\r\n\r\n");
 }
 
 TEST_F(FreeMemoryTest, EndingTheProgramDuringAPassStopsItQuietly) {
@@ -145,7 +148,8 @@ class AutomaticReleaseTest : public FreeMemoryTest {
     processes.beforeTrim = nullptr;
     processes.processes = {{4, TrimResult::kTrimmed}};
     host.loop.pendingEvents = [this] {
-      if (processes.snapshotsTaken > static_cast<int>(snapshotTimes.size())) snapshotTimes.push_back(host.timers.Now());
+      if (processes.snapshotsTaken > static_cast<int>(snapshotTimes.size()))
+        snapshotTimes.push_back(host.timers.Now());
     };
   }
   std::vector<std::int64_t> snapshotTimes;

@@ -31,8 +31,9 @@ struct MainWindowRig {
   platform::FakeRegistry registry;
   platform::FakeNotifyIcons notifyIcons;
   platform::FakeSystemCounters counters;
-  mainwindow::FormVelkan window{host.runtime,
-                                {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons, counters}};
+  mainwindow::FormVelkan window{
+      host.runtime,
+      {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons, counters}};
 };
 
 }  // namespace zv::testing

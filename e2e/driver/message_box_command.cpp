@@ -58,7 +58,8 @@ int RunMessageBox(std::wstring_view title, int timeoutMs) {
   if (ok != nullptr) {
     RECT r;
     GetWindowRect(ok, &r);
-    reply += "ok=" + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) + "\n";
+    reply +=
+        "ok=" + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) + "\n";
   }
   WriteOut(reply);
   return kSuccess;

@@ -3,7 +3,8 @@
 
 namespace zv::forms {
 
-Form::Form(Runtime& runtime, std::string name) : Container(ControlKind::Form, std::move(name), -1), runtime_(runtime) {
+Form::Form(Runtime& runtime, std::string name)
+    : Container(ControlKind::Form, std::move(name), -1), runtime_(runtime) {
   SetVisible(false);
 }
 

@@ -11,9 +11,9 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
-#include "platform/headless/headless_surface.h"
 #include "platform/forms/menu.h"
 #include "platform/forms/runtime.h"
+#include "platform/headless/headless_surface.h"
 #include "platform/host_text_renderer.h"
 
 namespace zv::headless {
@@ -171,7 +171,10 @@ class RecordingTextPeer : public forms::TextBoxPeer {
  public:
   void Changed(forms::Change what) override { changes.push_back(what); }
   std::string ReadText() override { return screenText; }
-  void AppendText(std::string_view text) override { screenText += text; ++appends; }
+  void AppendText(std::string_view text) override {
+    screenText += text;
+    ++appends;
+  }
   void SetSelectionStart(std::size_t position) override { selection = position; }
   std::vector<forms::Change> changes;
   std::string screenText;

@@ -46,5 +46,3 @@ void BM_RefreshTickChanged(benchmark::State& state) {
 BENCHMARK(BM_RefreshTickChanged);
 
 }  // namespace
-
-

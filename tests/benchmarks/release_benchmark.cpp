@@ -73,8 +73,8 @@ void BM_DoAllMiniUseMemoryOver1000Processes(benchmark::State& state) {
   zv::platform::FakeRegistry registry;
   zv::platform::FakeNotifyIcons notifyIcons;
   zv::platform::FakeSystemCounters counters;
-  zv::mainwindow::FormVelkan window(
-      host.runtime, {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons, counters});
+  zv::mainwindow::FormVelkan window(host.runtime, {memory, regional, shell, windows, processes, privileges,
+                                                   profile, registry, notifyIcons, counters});
   host.backend.Load(window.GetForm());
   for (auto _ : state) window.DoAllMiniUseMemory();
   benchmark::DoNotOptimize(processes.Trimmed());

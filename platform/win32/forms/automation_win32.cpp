@@ -62,12 +62,14 @@ std::string Describe(forms::Form& form, const std::string& name, int index) {
   forms::Control* c = name == form.Name() ? &form : form.Find(name, index);
   if (c == nullptr) return "found=0\n";
   const Rect r = c->PixelBounds();
-  auto line = [](std::string_view key, const std::string& value) { return std::string(key) + "=" + value + "\n"; };
+  auto line = [](std::string_view key, const std::string& value) {
+    return std::string(key) + "=" + value + "\n";
+  };
   std::string out = "found=1\n" + line("caption", Escape(CaptionOf(*c))) +
                     line("visible", c->Visible() ? "1" : "0") + line("enabled", c->Enabled() ? "1" : "0") +
-                    line("focused", HasFocus(*c) ? "1" : "0") +
-                    line("left", std::to_string(r.left)) + line("top", std::to_string(r.top)) +
-                    line("width", std::to_string(r.Width())) + line("height", std::to_string(r.Height()));
+                    line("focused", HasFocus(*c) ? "1" : "0") + line("left", std::to_string(r.left)) +
+                    line("top", std::to_string(r.top)) + line("width", std::to_string(r.Width())) +
+                    line("height", std::to_string(r.Height()));
   if (c->Kind() == forms::ControlKind::CheckBox) {
     out += line("value", std::to_string(static_cast<forms::CheckBox&>(*c).Value()));
   }

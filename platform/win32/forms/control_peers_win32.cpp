@@ -14,7 +14,8 @@ void ChildWindowPeer::Create(HWND parent, const wchar_t* windowClass, DWORD styl
   if (!control_.Enabled()) style |= WS_DISABLED;
   hwnd_ = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), style, r.left, r.top, r.Width(),
                           r.Height() + extraHeight, parent, nullptr, backend_.Instance(), nullptr);
-  if (hwnd_ != nullptr) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Resources().FontFor(font)), FALSE);
+  if (hwnd_ != nullptr)
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Resources().FontFor(font)), FALSE);
 }
 
 void ChildWindowPeer::Changed(forms::Change what) {
@@ -39,7 +40,8 @@ CheckBoxPeer::CheckBoxPeer(Win32FormsBackend& backend, forms::CheckBox& box, HWN
 void CheckBoxPeer::Mirror(forms::Change what) {
   if (what == forms::Change::Caption) SetWindowTextW(hwnd_, Widen(box_.Caption()).c_str());
   if (what == forms::Change::Value) {
-    const WPARAM state = box_.Value() == 1 ? BST_CHECKED : (box_.Value() == 2 ? BST_INDETERMINATE : BST_UNCHECKED);
+    const WPARAM state =
+        box_.Value() == 1 ? BST_CHECKED : (box_.Value() == 2 ? BST_INDETERMINATE : BST_UNCHECKED);
     SendMessageW(hwnd_, BM_SETCHECK, state, 0);
   }
 }

@@ -20,7 +20,8 @@ class Win32FormsBackend;
 // A real child control: a check box, a drop-down list, a text box or a push button.
 class ChildWindowPeer : public virtual forms::ControlPeer {
  public:
-  ChildWindowPeer(Win32FormsBackend& backend, forms::Control& control) : backend_(backend), control_(control) {}
+  ChildWindowPeer(Win32FormsBackend& backend, forms::Control& control)
+      : backend_(backend), control_(control) {}
   ~ChildWindowPeer() override = default;
   void Changed(forms::Change what) override;
   HWND Window() const { return hwnd_; }

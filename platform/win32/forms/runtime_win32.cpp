@@ -34,7 +34,8 @@ Win32TimerService::Win32TimerService(HINSTANCE instance) {
   wc.hInstance = instance;
   wc.lpszClassName = kTimerWindowClass;
   RegisterClassW(&wc);
-  window_ = CreateWindowExW(0, kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+  window_ =
+      CreateWindowExW(0, kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -84,7 +85,8 @@ void Win32MessageBoxes::Show(std::string_view text, forms::MessageIcon icon) {
 
 void DispatchUiMessage(MSG& msg) {
   HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (root != nullptr && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && IsDialogMessageW(root, &msg)) {
+  if (root != nullptr && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
+      IsDialogMessageW(root, &msg)) {
     return;
   }
   TranslateMessage(&msg);

@@ -1,11 +1,10 @@
 // Forms and pages on Win32: creation, double-buffered painting, mouse routing and the
 // messages a top-level window answers (close, end of session, inspection).
-#include "platform/win32/forms/forms_backend_win32.h"
-
 #include <windowsx.h>
 
 #include "platform/forms/painter.h"
 #include "platform/win32/forms/automation_win32.h"
+#include "platform/win32/forms/forms_backend_win32.h"
 #include "platform/win32/forms/input_state_win32.h"
 #include "platform/win32/text_win32.h"
 
@@ -47,16 +46,17 @@ SurfaceWindow::SurfaceWindow(Win32FormsBackend& backend, forms::Container& conta
     const auto& form = static_cast<const forms::Form&>(container);
     DWORD style = WS_CLIPCHILDREN;
     style |= form.Border() == forms::FormBorder::None ? WS_POPUP : (WS_CAPTION | WS_SYSMENU | WS_BORDER);
-    const DWORD exStyle = form.ShowInTaskbar() ? WS_EX_CONTROLPARENT : (WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW);
+    const DWORD exStyle =
+        form.ShowInTaskbar() ? WS_EX_CONTROLPARENT : (WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW);
     const RECT r = WindowRectFor(form, style, exStyle);
-    CreateWindowExW(exStyle, kSurfaceClass, Widen(form.Caption()).c_str(), style, r.left, r.top, r.right - r.left,
-                    r.bottom - r.top, nullptr, nullptr, backend.Instance(), this);
+    CreateWindowExW(exStyle, kSurfaceClass, Widen(form.Caption()).c_str(), style, r.left, r.top,
+                    r.right - r.left, r.bottom - r.top, nullptr, nullptr, backend.Instance(), this);
   } else {
     const Rect r = container.PixelBounds();
     DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     if (container.Visible()) style |= WS_VISIBLE;
-    CreateWindowExW(WS_EX_CONTROLPARENT, kSurfaceClass, L"", style, r.left, r.top, r.Width(), r.Height(), parent,
-                    nullptr, backend.Instance(), this);
+    CreateWindowExW(WS_EX_CONTROLPARENT, kSurfaceClass, L"", style, r.left, r.top, r.Width(), r.Height(),
+                    parent, nullptr, backend.Instance(), this);
   }
 }
 
@@ -157,7 +157,8 @@ LRESULT SurfaceWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!releasingCapture_) container_.CancelCapture();
       return 0;
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT && SetLinkCursor()) return TRUE;
+      if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT && SetLinkCursor())
+        return TRUE;
       break;
     case WM_COMMAND:
       if (ChildWindowPeer* child = ChildOf(reinterpret_cast<HWND>(lParam))) {
@@ -194,7 +195,8 @@ bool SurfaceWindow::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
       result = 0;
       return true;
     case WM_COPYDATA:
-      result = AnswerInspection(form, hwnd_, wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+      result = AnswerInspection(form, hwnd_, wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE
+                                                                                                      : FALSE;
       return true;
     default:
       return false;

@@ -7,12 +7,12 @@ ZV_WINE_ENV=()
 ZV_XVFB_PID=""
 ZV_PROGRAM_PID=""
 
-# Wine runs with its own prefix, no debug channels, no Mono/Gecko installers and no desktop menu entries.
+# Wine runs with its own prefix (32-bit unless ZV_WINEARCH says win64), no debug channels, no Mono/Gecko installers and no desktop menu entries.
 zv_wine_setup() {
   local prefix=$1
   mkdir -p "$(dirname "$prefix")"
   ZV_PREFIX=$(realpath -m "$prefix")
-  ZV_WINE_ENV=(WINEPREFIX="$ZV_PREFIX" WINEARCH=win32 WINEDEBUG=-all
+  ZV_WINE_ENV=(WINEPREFIX="$ZV_PREFIX" WINEARCH="${ZV_WINEARCH:-win32}" WINEDEBUG=-all
                WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8)
 }
 

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds and tests both presets: the Linux host (portable core and its tests) and win32 (Zorvane.exe and the
-# Wine scenarios). Exits non-zero when any step fails; the CTest summaries are repeated at the end.
+# Builds and tests every preset: the Linux host (portable core and its tests), win32 (Zorvane.exe, the tests
+# of the real platform and the Wine scenarios) and win64 (the same for 64-bit Windows). Exits non-zero when any step fails; the CTest summaries are repeated at the end.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 
 tools/setup.sh || exit 1
 
 declare -A SUMMARY
-STAGES=(host win32)
+STAGES=(host win32 win64)
 failed_stages=0
 passed_tests=0
 failed_tests=0

@@ -44,8 +44,12 @@ close_message_box() {
 }
 
 # The data of the value VK under the Run key of a root, or nothing when there is none.
+# The program's own registry view: a 64-bit program in a 64-bit prefix writes the 64-bit keys.
+REG_VIEW=()
+[[ ${ZV_WINEARCH:-win32} == win64 ]] && REG_VIEW=(/reg:64)
+
 run_value() {
-  zv_wine reg query "$1\\$RUN_KEY" /v VK 2>/dev/null | tr -d '\r' | sed -n 's/^ *VK *REG_SZ *//p'
+  zv_wine reg query "$1\\$RUN_KEY" /v VK "${REG_VIEW[@]}" 2>/dev/null | tr -d '\r' | sed -n 's/^ *VK *REG_SZ *//p'
 }
 
 config_text() {

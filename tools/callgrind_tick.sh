@@ -9,25 +9,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 BUILD=$(realpath -m "${1:-build/host}")
 PROGRAM=$BUILD/tests/benchmarks/zorvane_cpumonitor_benchmark
 GOAL=150000
-[[ -x $PROGRAM ]] || { echo "missing $PROGRAM: build the host preset first" >&2; exit 1; }
-command -v valgrind >/dev/null || { echo "valgrind is not installed" >&2; exit 1; }
-
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-
-# Total instructions of one run: the "summary:" line of callgrind's output file.
-instructions() {
-  local out=$WORK/callgrind.out
-  valgrind --tool=callgrind --callgrind-out-file="$out" "$PROGRAM" "$1" >/dev/null 2>&1
-  awk '/^summary:/ { print $2 }' "$out"
-}
-
-per_repetition() {
-  local what=$1 one many
-  one=$(instructions "--$what=1")
-  many=$(instructions "--$what=101")
-  echo $(((many - one) / 100))
-}
+# shellcheck source=callgrind_lib.sh
+source tools/callgrind_lib.sh
 
 tick=$(per_repetition ticks)
 clear=$(per_repetition clears)

@@ -1,7 +1,22 @@
 // The strip chart's host on a window: drawing area, border and presenting.
 #include "cpumonitor/monitor_control.h"
 
+#include <type_traits>
+#include <variant>
+
 namespace zv::cpumonitor {
+
+MemoryPropertyBag SavedBag(const std::vector<forms::SavedProperty>& saved) {
+  MemoryPropertyBag bag;
+  for (const forms::SavedProperty& p : saved) {
+    std::visit(
+        [&](const auto& value) {
+          if constexpr (!std::is_same_v<std::decay_t<decltype(value)>, Font>) bag.Set(p.key, value);
+        },
+        p.value);
+  }
+  return bag;
+}
 
 MonitorControl::MonitorControl(std::string name, int index, ModuleCpuMonitorSupport& support,
                                platform::RegionalSettings& regional, forms::TimerService& timers)

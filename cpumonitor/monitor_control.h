@@ -5,10 +5,15 @@
 #include <optional>
 
 #include "cpumonitor/cpu_monitor.h"
+#include "cpumonitor/property_bag.h"
+#include "platform/forms/definition.h"
 #include "platform/forms/hosted_control.h"
 #include "platform/forms/runtime.h"
 
 namespace zv::cpumonitor {
+
+// The saved values of an instance as a window definition holds them (a font value has no meaning here).
+MemoryPropertyBag SavedBag(const std::vector<forms::SavedProperty>& saved);
 
 class MonitorControl final : public forms::HostedControl, private MonitorHost {
  public:

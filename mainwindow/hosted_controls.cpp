@@ -1,10 +1,6 @@
 // The main window's self-drawn controls, made from their class names and saved values.
-#include <type_traits>
-#include <variant>
-
 #include "command/command.h"
 #include "command/property_bag.h"
-#include "cpumonitor/property_bag.h"
 #include "mainwindow/form_velkan.h"
 
 namespace zv::mainwindow {
@@ -33,14 +29,7 @@ forms::Control* FormVelkan::CreateHostedControl(const forms::ControlDefinition& 
                                                            services_.regional, *runtime_.timers);
     // The chart needs its size before it reads its saved values: the history is one slot per pixel.
     monitor.Move(d.left, d.top, d.width, d.height);
-    cpumonitor::MemoryPropertyBag bag;
-    for (const forms::SavedProperty& p : d.saved) {
-      std::visit(
-          [&](const auto& value) {
-            if constexpr (!std::is_same_v<std::decay_t<decltype(value)>, Font>) bag.Set(p.key, value);
-          },
-          p.value);
-    }
+    cpumonitor::MemoryPropertyBag bag = cpumonitor::SavedBag(d.saved);
     monitor.Monitor().ReadProperties(bag);
     cpuMonitor_ = &monitor;
     return &monitor;

@@ -10,6 +10,7 @@ namespace zv::cpumonitor {
 namespace {
 
 using testing::MonitorRig;
+using testing::StatusPageBag;
 
 const std::vector<std::string> kReadOrder = {"CPUMonitorDisplayed",
                                              "PageFileDisplayed",
@@ -39,24 +40,6 @@ const std::vector<std::string> kWriteOrder = {
     "DisplayGrid",         "DisplayGridColor",    "UpdateInterval",
     "ScrollGrid",          "DiagramStyle",        "HDMonitorDisplayed",
     "HDMonitorColor",      "HDDriveLetter"};
-
-// The saved values of the status page's instance.
-MemoryPropertyBag StatusPageBag() {
-  MemoryPropertyBag bag;
-  bag.Set("PageFileDisplayed", false);
-  bag.Set("VirtualMemoryDisplayed", false);
-  bag.Set("CPUMonitorColor", std::int32_t{0x008000});
-  bag.Set("MemoryColor", std::int32_t{0x0000FF});
-  bag.Set("PageFileColor", std::int32_t{0x00C0C0});
-  bag.Set("DisplayGridColor", std::int32_t{0xC0C0C0});
-  bag.Set("UpdateInterval", std::int32_t{500});
-  bag.Set("Appearance", std::int16_t{0});
-  bag.Set("BorderStyle", std::int16_t{0});
-  bag.Set("BackColor", std::int32_t{0xFFFFFF});
-  bag.Set("HDMonitorDisplayed", false);
-  bag.Set("HDDriveLetter", std::string("C:\\"));
-  return bag;
-}
 
 TEST(CpuMonitorBag, AnEmptyBagGivesTheDefaultsInKeyOrderThenStartsTheMonitor) {
   MonitorRig rig(100, 41);

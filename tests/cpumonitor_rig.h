@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "cpumonitor/cpu_monitor.h"
+#include "cpumonitor/monitor_control.h"
 #include "cpumonitor/property_bag.h"
+#include "forms/velkan_definition.h"
 #include "platform/fake/fake_memory_status.h"
 #include "platform/fake/fake_regional_settings.h"
 #include "platform/fake/fake_registry.h"
@@ -73,5 +75,13 @@ struct MonitorRig : SupportRig {
   TestMonitorHost host;
   cpumonitor::CpuMonitor monitor{host, support, regional};
 };
+
+// The saved values of the status page's instance, as the main window's definition holds them.
+inline cpumonitor::MemoryPropertyBag StatusPageBag() {
+  for (const forms::ControlDefinition& d : forms::FormVelkanDefinition().controls) {
+    if (d.name == "CpuMonitor") return cpumonitor::SavedBag(d.saved);
+  }
+  return {};
+}
 
 }  // namespace zv::testing

@@ -67,19 +67,7 @@ class WanderingMemory final : public zv::platform::MemoryStatusSource {
 // The status page's instance with its saved values, its history already full.
 struct StatusPageMonitor {
   StatusPageMonitor() {
-    MemoryPropertyBag bag;
-    bag.Set("PageFileDisplayed", false);
-    bag.Set("VirtualMemoryDisplayed", false);
-    bag.Set("CPUMonitorColor", std::int32_t{0x008000});
-    bag.Set("MemoryColor", std::int32_t{0x0000FF});
-    bag.Set("PageFileColor", std::int32_t{0x00C0C0});
-    bag.Set("DisplayGridColor", std::int32_t{0xC0C0C0});
-    bag.Set("UpdateInterval", std::int32_t{500});
-    bag.Set("Appearance", std::int16_t{0});
-    bag.Set("BorderStyle", std::int16_t{0});
-    bag.Set("BackColor", std::int32_t{0xFFFFFF});
-    bag.Set("HDMonitorDisplayed", false);
-    bag.Set("HDDriveLetter", std::string("C:\\"));
+    MemoryPropertyBag bag = zv::testing::StatusPageBag();
     monitor.ReadProperties(bag);
     for (int i = 0; i < 420; ++i) monitor.Timer1_Timer();
   }

@@ -31,11 +31,13 @@ void CpuMonitor::InitializeMonitor() {
   }
   platformIsNT_ = support_.IsWindowsNT();
   support_.InitializeCpuCounter(platformIsNT_);
-  lastEmptyIndex_ = host_.InnerSize().width - 1;
+  // The saved border decides the inner width, so it goes to the host before the width is read:
+  // otherwise slots never sampled would be drawn as zeros until the history first fills.
   host_.SetAppearance(stagedAppearance_);
   host_.SetBorderStyle(stagedBorderStyle_);
   host_.SetEnabled(stagedEnabled_);
   host_.SetBackColor(backColor_);
+  lastEmptyIndex_ = host_.InnerSize().width - 1;
 }
 
 void CpuMonitor::Terminate() { support_.TerminateCpuCounter(platformIsNT_); }

@@ -9,13 +9,15 @@
 namespace zv::command {
 namespace {
 
+using forms::PropertyBag;
+
 // Colours are stored as 32-bit integers.
-Color ReadColor(const PropertyBag& bag, const char* name, Color fallback) {
-  return static_cast<Color>(bag.ReadInt32(name, static_cast<std::int32_t>(fallback)));
+void WriteColor(PropertyBag& bag, const char* name, Color value, Color fallback) {
+  bag.Write(name, static_cast<std::int32_t>(value), static_cast<std::int32_t>(fallback));
 }
 
-void WriteColor(PropertyBag& bag, const char* name, Color value, Color fallback) {
-  bag.WriteInt32(name, static_cast<std::int32_t>(value), static_cast<std::int32_t>(fallback));
+void WriteInt32(PropertyBag& bag, const char* name, std::int32_t value, std::int32_t fallback) {
+  bag.Write(name, value, fallback);
 }
 
 }  // namespace
@@ -34,8 +36,8 @@ std::string_view ErrorText(RuntimeError error) {
   return "Application-defined or object-defined error";
 }
 
-Command::Command(std::string name, CommandHost& host, forms::TimerService& timers, int index)
-    : HostedControl(std::move(name), index), host_(host), timer1_(timers, "Timer1") {
+Command::Command(std::string name, forms::ControlHost& host, int index)
+    : HostedControl(host, std::move(name), index), host_(host), timer1_(host.Timers(), "Timer1") {
   timer1_.SetInterval(10);
   timer1_.onTimer = [this] { HoverTimerTick(); };
   UpdatePalette();
@@ -48,7 +50,7 @@ void Command::InitProperties() {
   properties_.font = std::move(font);
   properties_.backColor = colors.Get(syscolor::kButtonFace);
   properties_.foreColor = colors.Get(syscolor::kButtonText);
-  properties_.caption = host_.ExtenderName();
+  properties_.caption = Name();
   Control::SetEnabled(true);
   state_.state = kStateNormal;
 }
@@ -56,10 +58,10 @@ void Command::InitProperties() {
 void Command::ReadProperties(const PropertyBag& bag) {
   forms::SystemColors& colors = host_.Colors();
   CommandProperties& p = properties_;
-  p.backColor = ReadColor(bag, "BackColor", colors.Get(syscolor::kButtonFace));
-  p.foreColor = ReadColor(bag, "ForeColor", colors.Get(syscolor::kButtonText));
+  p.backColor = bag.ReadColor("BackColor", colors.Get(syscolor::kButtonFace));
+  p.foreColor = bag.ReadColor("ForeColor", colors.Get(syscolor::kButtonText));
   const bool enabled = bag.ReadBool("Enabled", true);
-  p.font = bag.ReadFont("Font", host_.AmbientFont());
+  p.font = bag.ReadFont("Font", AmbientFont());
   p.storedHWnd = bag.ReadInt32("hWnd", 0);
   p.buttonType = bag.ReadInt32("ButtonType", defaults::kButtonType);
   p.xpType = bag.ReadInt32("XpType", defaults::kXpType);
@@ -72,20 +74,20 @@ void Command::ReadProperties(const PropertyBag& bag) {
   UpdateAccessKey();
 
   // Read after the palette, so that saved (or default) colours replace what it put there.
-  p.rectColor = ReadColor(bag, "rectcolor", defaults::kRectColor);
+  p.rectColor = bag.ReadColor("rectcolor", defaults::kRectColor);
   p.percent = bag.ReadInt16("Percent", defaults::kPercent);
-  p.midColor = ReadColor(bag, "MidColor", defaults::kMidColor);
-  p.endColor = ReadColor(bag, "EndColor", defaults::kEndColor);
-  p.mouseMoveEndColor = ReadColor(bag, "MouseMoveEndColor", defaults::kMouseMoveEndColor);
-  p.mouseMoveMidColor = ReadColor(bag, "MouseMoveMidColor", defaults::kMouseMoveMidColor);
-  p.mouseDownEndColor = ReadColor(bag, "MouseDownEndColor", defaults::kMouseDownEndColor);
-  p.mouseDownMidColor = ReadColor(bag, "MouseDownMidColor", defaults::kMouseDownMidColor);
-  p.officeXpFillColor = ReadColor(bag, "OfficeXpFillColor", defaults::kOfficeXpFillColor);
-  p.officeXpFrameColor = ReadColor(bag, "OfficeXpFrameColor", defaults::kOfficeXpFrameColor);
+  p.midColor = bag.ReadColor("MidColor", defaults::kMidColor);
+  p.endColor = bag.ReadColor("EndColor", defaults::kEndColor);
+  p.mouseMoveEndColor = bag.ReadColor("MouseMoveEndColor", defaults::kMouseMoveEndColor);
+  p.mouseMoveMidColor = bag.ReadColor("MouseMoveMidColor", defaults::kMouseMoveMidColor);
+  p.mouseDownEndColor = bag.ReadColor("MouseDownEndColor", defaults::kMouseDownEndColor);
+  p.mouseDownMidColor = bag.ReadColor("MouseDownMidColor", defaults::kMouseDownMidColor);
+  p.officeXpFillColor = bag.ReadColor("OfficeXpFillColor", defaults::kOfficeXpFillColor);
+  p.officeXpFrameColor = bag.ReadColor("OfficeXpFrameColor", defaults::kOfficeXpFrameColor);
   p.officeXpMousemoveFillColor =
-      ReadColor(bag, "OfficeXpMousemoveFillColor", defaults::kOfficeXpMousemoveFillColor);
+      bag.ReadColor("OfficeXpMousemoveFillColor", defaults::kOfficeXpMousemoveFillColor);
   p.officeXpMousemoveFrameColor =
-      ReadColor(bag, "OfficeXpMousemoveFrameColor", defaults::kOfficeXpMousemoveFrameColor);
+      bag.ReadColor("OfficeXpMousemoveFrameColor", defaults::kOfficeXpMousemoveFrameColor);
 
   state_.state = kStateNormal;
   DrawButton(kStateNormal, true);
@@ -96,16 +98,16 @@ void Command::WriteProperties(PropertyBag& bag) const {
   const CommandProperties& p = properties_;
   WriteColor(bag, "BackColor", p.backColor, colors.Get(syscolor::kButtonFace));
   WriteColor(bag, "ForeColor", p.foreColor, colors.Get(syscolor::kButtonText));
-  bag.WriteBool("Enabled", Enabled(), true);
-  bag.WriteFont("Font", p.font, host_.AmbientFont());
-  bag.WriteInt32("hWnd", p.storedHWnd, 0);
-  bag.WriteInt32("ButtonType", p.buttonType, defaults::kButtonType);
-  bag.WriteInt32("XpType", p.xpType, defaults::kXpType);
-  bag.WriteString("Caption", p.caption, defaults::kCaption);
-  bag.WriteInt32("ColorScheme", p.colorScheme, defaults::kColorScheme);
-  bag.WriteBool("ShowFocusRect", p.showFocusRect, true);
+  bag.Write("Enabled", Enabled(), true);
+  bag.Write("Font", p.font, AmbientFont());
+  WriteInt32(bag, "hWnd", p.storedHWnd, 0);
+  WriteInt32(bag, "ButtonType", p.buttonType, defaults::kButtonType);
+  WriteInt32(bag, "XpType", p.xpType, defaults::kXpType);
+  bag.Write("Caption", p.caption, std::string(defaults::kCaption));
+  WriteInt32(bag, "ColorScheme", p.colorScheme, defaults::kColorScheme);
+  bag.Write("ShowFocusRect", p.showFocusRect, true);
   WriteColor(bag, "rectcolor", p.rectColor, defaults::kRectColor);
-  bag.WriteInt16("Percent", p.percent, defaults::kPercent);
+  bag.Write("Percent", p.percent, std::int16_t{defaults::kPercent});
   WriteColor(bag, "MidColor", p.midColor, defaults::kMidColor);
   WriteColor(bag, "EndColor", p.endColor, defaults::kEndColor);
   WriteColor(bag, "MouseMoveMidColor", p.mouseMoveMidColor, defaults::kMouseMoveMidColor);

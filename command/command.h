@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "command/command_host.h"
 #include "command/command_state.h"
-#include "command/property_bag.h"
+#include "command/runtime_error.h"
 #include "platform/forms/hosted_control.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/timer.h"
 
 namespace zv::command {
@@ -24,12 +24,12 @@ class Command : public forms::HostedControl {
  public:
   // Creates the instance (LastButton 1, palette from the default scheme); the host then calls
   // InitProperties for a new instance or ReadProperties for a saved one.
-  Command(std::string name, CommandHost& host, forms::TimerService& timers, int index = -1);
+  Command(std::string name, forms::ControlHost& host, int index = -1);
 
   // Life cycle.
-  void InitProperties();
-  void ReadProperties(const PropertyBag& bag);
-  void WriteProperties(PropertyBag& bag) const;
+  void InitProperties() override;
+  void ReadProperties(const forms::PropertyBag& bag) override;
+  void WriteProperties(forms::PropertyBag& bag) const override;
   void OnResize() override;
   void OnTerminate() override;
 
@@ -135,7 +135,7 @@ class Command : public forms::HostedControl {
   // Stores a colour property, redraws and notifies.
   void SetDrawnColor(Color& field, Color value, const char* name);
 
-  CommandHost& host_;
+  forms::ControlHost& host_;
   CommandProperties properties_;
   CommandPalette palette_;
   CommandState state_;

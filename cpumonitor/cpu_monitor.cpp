@@ -14,18 +14,21 @@ constexpr std::int32_t kMaxColumns = 32767;
 
 }  // namespace
 
-CpuMonitor::CpuMonitor(MonitorHost& host, ModuleCpuMonitorSupport& support,
-                       platform::RegionalSettings& regional)
-    : host_(host), support_(support), regional_(regional), timer1_(host.Timers(), "Timer1") {
+CpuMonitor::CpuMonitor(std::string name, forms::ControlHost& host, ModuleCpuMonitorSupport& support,
+                       platform::RegionalSettings& regional, int index)
+    : HostedControl(host, std::move(name), index),
+      support_(support),
+      regional_(regional),
+      timer1_(host.Timers(), "Timer1") {
   timer1_.onTimer = [this] { Timer1_Timer(); };
 }
 
 void CpuMonitor::InitializeMonitor() {
-  if (host_.UserMode()) {
+  if (Host().UserMode()) {
     timer1_.SetInterval(settings_.updateInterval);
     timer1_.SetEnabled(true);
   }
-  const std::optional<std::int32_t> columns = RoundToInt32(host_.OuterWidthPixels());
+  const std::optional<std::int32_t> columns = RoundToInt32(OuterWidthPixels());
   if (columns && *columns >= 0 && *columns <= kMaxColumns) {
     levelHistory_.Assign(static_cast<std::size_t>(*columns) + 1);
   }
@@ -33,11 +36,11 @@ void CpuMonitor::InitializeMonitor() {
   support_.InitializeCpuCounter(platformIsNT_);
   // The saved border decides the inner width, so it goes to the host before the width is read:
   // otherwise slots never sampled would be drawn as zeros until the history first fills.
-  host_.SetAppearance(stagedAppearance_);
-  host_.SetBorderStyle(stagedBorderStyle_);
-  host_.SetEnabled(stagedEnabled_);
-  host_.SetBackColor(backColor_);
-  lastEmptyIndex_ = host_.InnerSize().width - 1;
+  appearance_ = stagedAppearance_;
+  borderStyle_ = stagedBorderStyle_;
+  Control::SetEnabled(stagedEnabled_);
+  surfaceBackColor_ = backColor_;
+  lastEmptyIndex_ = InnerSize().width - 1;
 }
 
 void CpuMonitor::Terminate() { support_.TerminateCpuCounter(platformIsNT_); }
@@ -49,7 +52,7 @@ void CpuMonitor::DblClick() {
 }
 
 std::int32_t CpuMonitor::TakeSample() {
-  const std::int32_t last = host_.InnerSize().width - 1;
+  const std::int32_t last = InnerSize().width - 1;
   // Slots 1..last move one to the left; those beyond the history (after a resize) are skipped.
   levelHistory_.ShiftLeft(last);
   const std::int32_t newest = last >= 1 ? last : 0;
@@ -60,7 +63,7 @@ std::int32_t CpuMonitor::TakeSample() {
   support_.ReadMemoryLevels(*slot);
   support_.ReadDiskLevels(settings_.hdDriveLetter, *slot);
   slot->cpuLoadPercent = support_.GetCpuUsage(platformIsNT_);
-  levelHistory_.Plot(newest, host_.InnerSize().height);
+  levelHistory_.Plot(newest, InnerSize().height);
   return newest;
 }
 
@@ -89,8 +92,8 @@ std::optional<ReportedLevels> CpuMonitor::Report(std::int32_t slot) const {
 }
 
 void CpuMonitor::Timer1_Timer() {
-  if (!host_.Enabled()) return;
-  if (!host_.UserMode()) return;
+  if (!Enabled()) return;
+  if (!Host().UserMode()) return;
   // With the grid hidden the offset keeps falling; at the end of its range it stays put.
   if (gridOffset_ > std::numeric_limits<std::int32_t>::min()) --gridOffset_;
   const std::int32_t newest = TakeSample();
@@ -103,7 +106,7 @@ ReportedLevels CpuMonitor::GetCurrentSystemLevels() {
   return Report(TakeSample()).value_or(ReportedLevels{});
 }
 
-void CpuMonitor::Refresh() { host_.Present(); }
+void CpuMonitor::Refresh() { Present(); }
 
 bool CpuMonitor::Reset() {
   gridOffset_ = 0;

@@ -8,17 +8,21 @@
 #include <string_view>
 
 #include "cpumonitor/cpu_monitor_support.h"
-#include "cpumonitor/monitor_host.h"
 #include "cpumonitor/monitor_properties.h"
 #include "cpumonitor/slot_history.h"
 #include "cpumonitor/system_levels.h"
+#include "platform/forms/hosted_control.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/timer.h"
+#include "platform/handle.h"
 #include "platform/locale.h"
 
 namespace zv::cpumonitor {
 
+using forms::SavedValue;
+
 // The stored properties, with the values of a new instance (HDDriveLetter then comes from the
-// Windows folder). Appearance, BorderStyle and Enabled live in the host; BackColor is kept apart.
+// Windows folder). Appearance, BorderStyle and Enabled belong to the surface; BackColor is kept apart.
 struct MonitorSettings {
   bool cpuMonitorDisplayed = true;
   bool pageFileDisplayed = true;
@@ -38,22 +42,24 @@ struct MonitorSettings {
   std::int32_t diagramStyle = 0;  // DiagramStyle; any other value draws no series
 };
 
-class CpuMonitor {
+class CpuMonitor final : public forms::HostedControl {
  public:
-  CpuMonitor(MonitorHost& host, ModuleCpuMonitorSupport& support, platform::RegionalSettings& regional);
-  CpuMonitor(const CpuMonitor&) = delete;
-  CpuMonitor& operator=(const CpuMonitor&) = delete;
+  CpuMonitor(std::string name, forms::ControlHost& host, ModuleCpuMonitorSupport& support,
+             platform::RegionalSettings& regional, int index = -1);
 
   // The host's life-cycle calls.
-  void InitProperties();
+  void InitProperties() override;
   // Each key on its own (a value that does not convert is skipped), then InitializeMonitor.
-  void ReadProperties(PropertyBag& bag);
+  void ReadProperties(const forms::PropertyBag& bag) override;
   // Every key in order, with its default, so the bag keeps only what differs.
-  void WriteProperties(PropertyBag& bag);
+  void WriteProperties(forms::PropertyBag& bag) const override;
   void Terminate();
   // The host's input: the control was resized or double-clicked.
   void Resize();
   void DblClick();
+  void OnResize() override { Resize(); }
+  void OnDblClick() override { DblClick(); }
+  void OnTerminate() override { Terminate(); }
 
   // Methods.
   void Refresh();  // presents the retained image again; draws nothing new
@@ -69,12 +75,12 @@ class CpuMonitor {
   // Properties.
   Color BackColor() const { return backColor_; }
   void SetBackColor(Color color);
-  std::int16_t Appearance() const { return host_.Appearance(); }
+  std::int16_t Appearance() const { return appearance_; }  // 0 flat, 1 three-dimensional
   void SetAppearance(std::int16_t appearance);
-  std::int16_t BorderStyle() const { return host_.BorderStyle(); }
+  std::int16_t BorderStyle() const { return borderStyle_; }  // 0 none, 1 fixed single line
   void SetBorderStyle(std::int16_t style);
-  platform::OpaqueHandle hdc() const { return host_.DeviceContext(); }
-  platform::OpaqueHandle hWnd() const { return host_.WindowHandle(); }
+  platform::OpaqueHandle hdc() const;
+  platform::OpaqueHandle hWnd() const;
   bool CPUMonitorDisplayed() const { return settings_.cpuMonitorDisplayed; }
   void SetCPUMonitorDisplayed(bool shown);
   bool PageFileDisplayed() const { return settings_.pageFileDisplayed; }
@@ -98,7 +104,7 @@ class CpuMonitor {
   void SetPageFileColor(Color color);
   Color VirtualMemoryColor() const { return settings_.virtualMemoryColor; }
   void SetVirtualMemoryColor(Color color);
-  bool Enabled() const { return host_.Enabled(); }
+  // Enabled() is the window's enabled state; this setter also redraws and notifies.
   void SetEnabled(bool enabled);
   bool DisplayGrid() const { return settings_.displayGrid; }
   void SetDisplayGrid(bool shown);
@@ -114,8 +120,8 @@ class CpuMonitor {
 
   // The same properties by identifier, as a late-bound caller reaches them. Get: nullopt for an
   // unknown identifier. Set: false for an unknown or read-only one, or a value that does not convert.
-  std::optional<PropertyValue> GetProperty(std::uint32_t id) const;
-  bool SetProperty(std::uint32_t id, const PropertyValue& value);
+  std::optional<SavedValue> GetProperty(std::uint32_t id) const;
+  bool SetProperty(std::uint32_t id, const SavedValue& value);
 
   // State.
   const SlotHistory& LevelHistory() const { return levelHistory_; }
@@ -142,13 +148,27 @@ class CpuMonitor {
   template <typename T>
   void Store(T& field, T value, std::string_view key, bool redraw);
 
-  MonitorHost& host_;
+  // The surface: the outer width in pixels (twips / 15, not rounded), the drawing area inside
+  // the border, the retained image of that area, and presenting it with the border around.
+  double OuterWidthPixels() const;
+  Size InnerSize() const;
+  Canvas& DrawingSurface();
+  void Present();
+  int BorderWidth() const;
+  void DrawBorder(Canvas& canvas) const;
+
   ModuleCpuMonitorSupport& support_;
   platform::RegionalSettings& regional_;
   forms::Timer timer1_;
 
   MonitorSettings settings_;
   Color backColor_ = 0;
+  // The surface's own attributes.
+  Color surfaceBackColor_ = 0;
+  std::int16_t appearance_ = 1;
+  std::int16_t borderStyle_ = 1;
+  // The drawing area when there is a border, or before the window exists.
+  std::optional<OwnedCanvas> inner_;
   // Read from the bag, applied by InitializeMonitor.
   std::int16_t stagedAppearance_ = 1;
   std::int16_t stagedBorderStyle_ = 1;

@@ -9,13 +9,13 @@
 namespace zv::cpumonitor {
 
 void CpuMonitor::DrawGraph() {
-  Canvas& canvas = host_.Surface();
-  const Size inner = host_.InnerSize();
+  Canvas& canvas = DrawingSurface();
+  const Size inner = InnerSize();
   canvas.Clear(backColor_);
-  host_.SetBackColor(backColor_);
+  surfaceBackColor_ = backColor_;
   if (settings_.displayGrid) DrawGrid(canvas, inner);
   // A designer sees the background and the grid only.
-  if (host_.UserMode()) {
+  if (Host().UserMode()) {
     levelHistory_.Plot(-1, inner.height);  // replots every slot when the height changed
     const std::array<std::pair<bool, Color>, kSeriesCount> series = {{
         {settings_.cpuMonitorDisplayed, settings_.cpuMonitorColor},
@@ -29,7 +29,7 @@ void CpuMonitor::DrawGraph() {
       if (shown) DrawSeries(canvas, inner, index, color);
     }
   }
-  host_.Present();
+  Present();
 }
 
 // Vertical lines every eleventh of the width, horizontal ones every sixth of the height, and a frame.

@@ -5,35 +5,38 @@
 
 namespace zv::cpumonitor {
 
+using forms::AsBoolean;
+using forms::AsColor;
+using forms::AsInteger;
+using forms::AsText;
+
 // What a key reads into and writes from. Reading sets the stored value directly: no redraw, no notification.
 struct CpuMonitor::SavedKeys {
   struct Key {
     std::string_view name;
-    PropertyValue defaultValue;
-    PropertyValue (*written)(const CpuMonitor& monitor);
-    bool (*read)(CpuMonitor& monitor, const PropertyValue& value);
+    SavedValue defaultValue;
+    SavedValue (*written)(const CpuMonitor& monitor);
+    bool (*read)(CpuMonitor& monitor, const SavedValue& value);
   };
 
   template <bool MonitorSettings::*Field>
   static Key Boolean(std::string_view name) {
-    return {name, true, [](const CpuMonitor& m) -> PropertyValue { return m.settings_.*Field; },
-            [](CpuMonitor& m, const PropertyValue& value) {
-              return Assign(m.settings_.*Field, AsBoolean(value));
-            }};
+    return {
+        name, true, [](const CpuMonitor& m) -> SavedValue { return m.settings_.*Field; },
+        [](CpuMonitor& m, const SavedValue& value) { return Assign(m.settings_.*Field, AsBoolean(value)); }};
   }
   template <Color MonitorSettings::*Field>
   static Key Colour(std::string_view name, Color defaultValue) {
     return {
         name, static_cast<std::int32_t>(defaultValue),
-        [](const CpuMonitor& m) -> PropertyValue { return static_cast<std::int32_t>(m.settings_.*Field); },
-        [](CpuMonitor& m, const PropertyValue& value) { return Assign(m.settings_.*Field, AsColor(value)); }};
+        [](const CpuMonitor& m) -> SavedValue { return static_cast<std::int32_t>(m.settings_.*Field); },
+        [](CpuMonitor& m, const SavedValue& value) { return Assign(m.settings_.*Field, AsColor(value)); }};
   }
   template <std::int32_t MonitorSettings::*Field>
   static Key Integer(std::string_view name, std::int32_t defaultValue) {
-    return {name, defaultValue, [](const CpuMonitor& m) -> PropertyValue { return m.settings_.*Field; },
-            [](CpuMonitor& m, const PropertyValue& value) {
-              return Assign(m.settings_.*Field, AsInteger(value));
-            }};
+    return {
+        name, defaultValue, [](const CpuMonitor& m) -> SavedValue { return m.settings_.*Field; },
+        [](CpuMonitor& m, const SavedValue& value) { return Assign(m.settings_.*Field, AsInteger(value)); }};
   }
 
   template <typename T, typename U>
@@ -43,7 +46,7 @@ struct CpuMonitor::SavedKeys {
     return true;
   }
   // Appearance and BorderStyle are saved as 16-bit numbers and read as 32-bit ones.
-  static bool AssignStyle(std::int16_t& staged, const PropertyValue& value) {
+  static bool AssignStyle(std::int16_t& staged, const SavedValue& value) {
     const std::optional<std::int32_t> number = AsInteger(value);
     if (!number || *number < INT16_MIN || *number > INT16_MAX) return false;
     staged = static_cast<std::int16_t>(*number);
@@ -54,20 +57,12 @@ struct CpuMonitor::SavedKeys {
   static const std::array<Key, 20>& Table() {
     static const std::array<Key, 20> table = {
         Key{"BackColor", std::int32_t{0},
-            [](const CpuMonitor& m) -> PropertyValue {
-              return static_cast<std::int32_t>(m.host_.BackColor());
-            },
-            [](CpuMonitor& m, const PropertyValue& value) { return Assign(m.backColor_, AsColor(value)); }},
-        Key{"Appearance", std::int16_t{1},
-            [](const CpuMonitor& m) -> PropertyValue { return m.host_.Appearance(); },
-            [](CpuMonitor& m, const PropertyValue& value) {
-              return AssignStyle(m.stagedAppearance_, value);
-            }},
-        Key{"BorderStyle", std::int16_t{1},
-            [](const CpuMonitor& m) -> PropertyValue { return m.host_.BorderStyle(); },
-            [](CpuMonitor& m, const PropertyValue& value) {
-              return AssignStyle(m.stagedBorderStyle_, value);
-            }},
+            [](const CpuMonitor& m) -> SavedValue { return static_cast<std::int32_t>(m.surfaceBackColor_); },
+            [](CpuMonitor& m, const SavedValue& value) { return Assign(m.backColor_, AsColor(value)); }},
+        Key{"Appearance", std::int16_t{1}, [](const CpuMonitor& m) -> SavedValue { return m.appearance_; },
+            [](CpuMonitor& m, const SavedValue& value) { return AssignStyle(m.stagedAppearance_, value); }},
+        Key{"BorderStyle", std::int16_t{1}, [](const CpuMonitor& m) -> SavedValue { return m.borderStyle_; },
+            [](CpuMonitor& m, const SavedValue& value) { return AssignStyle(m.stagedBorderStyle_, value); }},
         Boolean<&MonitorSettings::cpuMonitorDisplayed>("CPUMonitorDisplayed"),
         Boolean<&MonitorSettings::pageFileDisplayed>("PageFileDisplayed"),
         Boolean<&MonitorSettings::virtualMemoryDisplayed>("VirtualMemoryDisplayed"),
@@ -76,8 +71,8 @@ struct CpuMonitor::SavedKeys {
         Colour<&MonitorSettings::memoryLoadColor>("MemoryColor", 0x00FFFF),
         Colour<&MonitorSettings::pageFileColor>("PageFileColor", 0x0000FF),
         Colour<&MonitorSettings::virtualMemoryColor>("VirtualMemoryColor", 0xFF0000),
-        Key{"Enabled", true, [](const CpuMonitor& m) -> PropertyValue { return m.host_.Enabled(); },
-            [](CpuMonitor& m, const PropertyValue& value) {
+        Key{"Enabled", true, [](const CpuMonitor& m) -> SavedValue { return m.Enabled(); },
+            [](CpuMonitor& m, const SavedValue& value) {
               return Assign(m.stagedEnabled_, AsBoolean(value));
             }},
         Boolean<&MonitorSettings::displayGrid>("DisplayGrid"),
@@ -88,8 +83,8 @@ struct CpuMonitor::SavedKeys {
         Boolean<&MonitorSettings::hdMonitorDisplayed>("HDMonitorDisplayed"),
         Colour<&MonitorSettings::hdMonitorColor>("HDMonitorColor", 0xFF80FF),
         Key{"HDDriveLetter", std::string(),
-            [](const CpuMonitor& m) -> PropertyValue { return m.settings_.hdDriveLetter; },
-            [](CpuMonitor& m, const PropertyValue& value) {
+            [](const CpuMonitor& m) -> SavedValue { return m.settings_.hdDriveLetter; },
+            [](CpuMonitor& m, const SavedValue& value) {
               return Assign(m.settings_.hdDriveLetter, AsText(value));
             }},
     };
@@ -104,14 +99,14 @@ struct CpuMonitor::SavedKeys {
 void CpuMonitor::InitProperties() {
   settings_ = MonitorSettings{};
   settings_.hdDriveLetter = support_.GetWindowsFolder().substr(0, 3);
-  host_.SetAppearance(1);
-  host_.SetBorderStyle(1);
+  appearance_ = 1;
+  borderStyle_ = 1;
   backColor_ = 0;
-  host_.SetBackColor(backColor_);
+  surfaceBackColor_ = backColor_;
   DrawGraph();
 }
 
-void CpuMonitor::ReadProperties(PropertyBag& bag) {
+void CpuMonitor::ReadProperties(const forms::PropertyBag& bag) {
   const auto& table = SavedKeys::Table();
   for (const int index : SavedKeys::kReadOrder) {
     const SavedKeys::Key& key = table[static_cast<std::size_t>(index)];
@@ -120,7 +115,7 @@ void CpuMonitor::ReadProperties(PropertyBag& bag) {
   InitializeMonitor();
 }
 
-void CpuMonitor::WriteProperties(PropertyBag& bag) {
+void CpuMonitor::WriteProperties(forms::PropertyBag& bag) const {
   for (const SavedKeys::Key& key : SavedKeys::Table())
     bag.Write(key.name, key.written(*this), key.defaultValue);
 }

@@ -5,11 +5,16 @@
 #include "cpumonitor/cpu_monitor.h"
 
 namespace zv::cpumonitor {
+
+using forms::AsBoolean;
+using forms::AsColor;
+using forms::AsInteger;
+using forms::AsText;
 namespace {
 
 std::string_view KeyOf(std::uint32_t id) { return FindMonitorProperty(id)->bagKey; }
 
-std::optional<std::int16_t> AsInteger16(const PropertyValue& value) {
+std::optional<std::int16_t> AsInteger16(const SavedValue& value) {
   const std::optional<std::int32_t> number = AsInteger(value);
   if (!number || *number < std::numeric_limits<std::int16_t>::min() ||
       *number > std::numeric_limits<std::int16_t>::max()) {
@@ -18,7 +23,7 @@ std::optional<std::int16_t> AsInteger16(const PropertyValue& value) {
   return static_cast<std::int16_t>(*number);
 }
 
-PropertyValue ColorValue(Color color) { return static_cast<std::int32_t>(color); }
+SavedValue ColorValue(Color color) { return static_cast<std::int32_t>(color); }
 
 }  // namespace
 
@@ -38,27 +43,27 @@ template <typename T>
 void CpuMonitor::Store(T& field, T value, std::string_view key, bool redraw) {
   field = std::move(value);
   if (redraw) DrawGraph();
-  host_.PropertyChanged(key);
+  Host().PropertyChanged(key);
 }
 
 void CpuMonitor::SetBackColor(Color color) { Store(backColor_, color, KeyOf(dispid::kBackColor), true); }
 
 void CpuMonitor::SetAppearance(std::int16_t appearance) {
-  host_.SetAppearance(appearance);
+  appearance_ = appearance;
   DrawGraph();
-  host_.PropertyChanged(KeyOf(dispid::kAppearance));
+  Host().PropertyChanged(KeyOf(dispid::kAppearance));
 }
 
 void CpuMonitor::SetBorderStyle(std::int16_t style) {
-  host_.SetBorderStyle(style);
+  borderStyle_ = style;
   DrawGraph();
-  host_.PropertyChanged(KeyOf(dispid::kBorderStyle));
+  Host().PropertyChanged(KeyOf(dispid::kBorderStyle));
 }
 
 void CpuMonitor::SetEnabled(bool enabled) {
-  host_.SetEnabled(enabled);
+  Control::SetEnabled(enabled);
   DrawGraph();
-  host_.PropertyChanged(KeyOf(dispid::kEnabled));
+  Host().PropertyChanged(KeyOf(dispid::kEnabled));
 }
 
 void CpuMonitor::SetCPUMonitorDisplayed(bool shown) {
@@ -115,8 +120,8 @@ void CpuMonitor::SetDisplayGridColor(Color color) {
 void CpuMonitor::SetUpdateInterval(std::int32_t ms) {
   settings_.updateInterval = ms;
   // A period of 0 (or less) stops the ticks; the switch stays as it is.
-  if (host_.UserMode()) timer1_.SetInterval(ms);
-  host_.PropertyChanged(KeyOf(dispid::kUpdateInterval));
+  if (Host().UserMode()) timer1_.SetInterval(ms);
+  Host().PropertyChanged(KeyOf(dispid::kUpdateInterval));
 }
 
 void CpuMonitor::SetScrollGrid(bool scrolls) {
@@ -126,7 +131,7 @@ void CpuMonitor::SetDiagramStyle(std::int32_t style) {
   Store(settings_.diagramStyle, style, KeyOf(dispid::kDiagramStyle), true);
 }
 
-std::optional<PropertyValue> CpuMonitor::GetProperty(std::uint32_t id) const {
+std::optional<SavedValue> CpuMonitor::GetProperty(std::uint32_t id) const {
   switch (id) {
     case dispid::kBackColor:
       return ColorValue(BackColor());
@@ -177,7 +182,7 @@ std::optional<PropertyValue> CpuMonitor::GetProperty(std::uint32_t id) const {
   }
 }
 
-bool CpuMonitor::SetProperty(std::uint32_t id, const PropertyValue& value) {
+bool CpuMonitor::SetProperty(std::uint32_t id, const SavedValue& value) {
   // Converts, then runs the typed set; false when the value does not convert.
   auto apply = [&](auto converted, auto set) {
     if (!converted) return false;

@@ -5,7 +5,11 @@ namespace zv::forms {
 
 const FormDefinition& FormMenuDefinition() {
   static const FormDefinition definition{
-      .name = "FormMenu", .caption = "Menu", .clientSize = {233, 10}, .border = FormBorder::FixedSingle};
+      .name = "FormMenu",
+      .caption = "Menu",
+      .clientSize = {233, 10},
+      .border = FormBorder::FixedSingle,
+      .font = Font{.face = "Arial", .points = 9, .charset = kCharsetDefault}};
   return definition;
 }
 

@@ -29,7 +29,8 @@ FormDefinition Build() {
                    .clientSize = {110, 27},
                    .picture = "tip_background",
                    .border = FormBorder::None,
-                   .showInTaskbar = false};
+                   .showInTaskbar = false,
+                   .font = Font{.face = "Arial", .points = 9, .charset = kCharsetDefault}};
   d.controls.push_back(StripLabel("LabelUsage", Px(8), Px(72), "内存使用率：", kWhite));
   // 80.67 pixels: the design position is in twips.
   d.controls.push_back(StripLabel("LabelMemoryUsedPercent", 1210, Px(25), "30%", kLightYellow));

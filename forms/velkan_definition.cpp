@@ -321,7 +321,8 @@ FormDefinition MakeDefinition() {
                    .clientSize = {786, 557},
                    .picture = "skin",
                    .border = FormBorder::None,
-                   .showInTaskbar = true};
+                   .showInTaskbar = true,
+                   .font = SongTi(10.5)};
   AddWindowControls(d);
   AddStatusPage(d);
   AddRecordsPage(d);

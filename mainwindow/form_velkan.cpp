@@ -17,6 +17,7 @@ constexpr const char* kUnknownError = "Unknown error!";
 FormVelkan::FormVelkan(forms::Runtime& runtime, MainWindowServices services)
     : runtime_(runtime),
       services_(services),
+      controlHost_(*runtime.colors, *runtime.timers),
       monitorSupport_({&services.counters, &services.memory, &services.registry, runtime.messages}),
       form_(runtime, "FormVelkan"),
       memoryStats_(services.memory, services.regional) {
@@ -261,7 +262,7 @@ void FormVelkan::ShowUnknownError() {
 
 // The graph shows its retained image again.
 void FormVelkan::RefreshCpuMonitor() {
-  if (cpuMonitor_ != nullptr) cpuMonitor_->Monitor().Refresh();
+  if (cpuMonitor_ != nullptr) cpuMonitor_->Refresh();
 }
 // The taskbar button's window menu needs the system-menu and minimise styles.
 void FormVelkan::ApplyTaskbarStyle() { memory::ApplyTaskbarStyle(services_.windows, form_.Handle()); }

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "command/command_host.h"
+#include "cpumonitor/cpu_monitor.h"
 #include "cpumonitor/cpu_monitor_support.h"
-#include "cpumonitor/monitor_control.h"
 #include "memory/memory_state.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/definition.h"
 #include "platform/forms/form.h"
+#include "platform/forms/run_mode_host.h"
 #include "platform/locale.h"
 #include "platform/memory_status.h"
 #include "platform/notify_icon.h"
@@ -180,14 +180,15 @@ class FormVelkan {
   bool exiting_ = false;
 
   // The window's self-drawn controls: made while its definition is built, alive as long as it.
-  forms::Control* CreateHostedControl(const forms::ControlDefinition& definition, forms::Container& parent);
+  forms::HostedControl* CreateHostedControl(const forms::ControlDefinition& definition,
+                                            forms::Container& parent);
 
   forms::Runtime& runtime_;
   MainWindowServices services_;
-  std::vector<std::unique_ptr<command::BasicCommandHost>> commandHosts_;
+  forms::RunModeHost controlHost_;
   // The strip chart's sampling state, one for the process.
   cpumonitor::ModuleCpuMonitorSupport monitorSupport_;
-  cpumonitor::MonitorControl* cpuMonitor_ = nullptr;
+  cpumonitor::CpuMonitor* cpuMonitor_ = nullptr;
   forms::Form form_;
   memory::ModuleGetMemoryStats2018 memoryStats_;
   memory::MemoryLabels memoryLabels_;

@@ -50,28 +50,28 @@ struct InputRig : CommandRig {
 
 TEST(CommandInput, HoverInAndOutEndsWithExactlyOneMouseOut) {
   InputRig rig;
-  const Color normal = rig.surface.At(2, 10);
-  rig.surface.cursor = {10, 10};
+  const Color normal = rig.surface().At(2, 10);
+  rig.surface().cursor = {10, 10};
   rig.button.OnMouseMove(0, 0, 10, 10);
   rig.button.OnMouseMove(0, 0, 11, 10);
   EXPECT_TRUE(rig.Hover());
   EXPECT_TRUE(rig.button.HoverTimer().Running());
-  EXPECT_NE(rig.surface.At(2, 10), normal) << "hover frame";
-  const int presents = rig.surface.presents;
-  rig.timers.Advance(50);  // still inside: nothing drawn
-  EXPECT_EQ(rig.surface.presents, presents);
+  EXPECT_NE(rig.surface().At(2, 10), normal) << "hover frame";
+  const int presents = rig.surface().presents;
+  rig.host.timers.Advance(50);  // still inside: nothing drawn
+  EXPECT_EQ(rig.surface().presents, presents);
 
-  rig.surface.cursor = {65, 25};  // the right and bottom edge still count as inside
-  rig.timers.Advance(10);
+  rig.surface().cursor = {65, 25};  // the right and bottom edge still count as inside
+  rig.host.timers.Advance(10);
   EXPECT_TRUE(rig.Hover());
-  rig.surface.cursor = {66, 10};
-  rig.timers.Advance(10);
-  rig.timers.Advance(100);
+  rig.surface().cursor = {66, 10};
+  rig.host.timers.Advance(10);
+  rig.host.timers.Advance(100);
   EXPECT_THAT(rig.events, ElementsAre("MouseMove(0,0,10,10)", "MouseMove(0,0,11,10)", "MouseOut"));
   EXPECT_FALSE(rig.Hover());
   EXPECT_FALSE(rig.button.HoverTimer().Running());
-  EXPECT_EQ(rig.surface.At(2, 10), normal);
-  EXPECT_EQ(rig.surface.presents, presents + 1) << "one hover redraw, one redraw on leaving";
+  EXPECT_EQ(rig.surface().At(2, 10), normal);
+  EXPECT_EQ(rig.surface().presents, presents + 1) << "one hover redraw, one redraw on leaving";
 }
 
 TEST(CommandInput, MovesOutsideTheClientAreaOnlyStartTheTimer) {
@@ -100,25 +100,25 @@ TEST(CommandInput, RightButtonPressKeepsTheLookAndTheFollowingClickTheState) {
 
 TEST(CommandInput, LeftPressReleaseAndClick) {
   InputRig rig;
-  const Color normal = rig.surface.At(30, 1);
+  const Color normal = rig.surface().At(30, 1);
   rig.button.OnMouseDown(1, 0, 5, 6);
   EXPECT_EQ(rig.State(), command::kStatePressed);
-  EXPECT_NE(rig.surface.At(30, 1), normal);
+  EXPECT_NE(rig.surface().At(30, 1), normal);
   rig.button.OnMouseUp(1, 0, 5, 6);
   rig.button.OnClick();
   EXPECT_EQ(rig.State(), command::kStateNormal);
-  EXPECT_EQ(rig.surface.At(30, 1), normal);
+  EXPECT_EQ(rig.surface().At(30, 1), normal);
   EXPECT_THAT(rig.events, ElementsAre("MouseDown(1,0,5,6)", "MouseUp(1,0,5,6)", "Click"));
 }
 
 TEST(CommandInput, DraggingOutWithTheButtonHeldAndBackIn) {
   InputRig rig;
   rig.button.OnMouseDown(1, 0, 5, 5);
-  const int presents = rig.surface.presents;
+  const int presents = rig.surface().presents;
   rig.button.OnMouseMove(1, 0, 6, 5);
-  EXPECT_EQ(rig.surface.presents, presents) << "pressed already: not redrawn";
-  rig.surface.cursor = {90, 5};
-  rig.timers.Advance(10);
+  EXPECT_EQ(rig.surface().presents, presents) << "pressed already: not redrawn";
+  rig.surface().cursor = {90, 5};
+  rig.host.timers.Advance(10);
   EXPECT_EQ(rig.State(), command::kStateNormal);
   rig.button.OnMouseMove(1, 0, 6, 5);
   EXPECT_EQ(rig.State(), command::kStatePressed);
@@ -174,15 +174,15 @@ TEST(CommandInput, DoubleClickPressesAgainWithoutClicking) {
 TEST(CommandInput, ArrowsMoveTheFocusAndTheContainerMayRedirectThem) {
   InputRig rig;
   for (int key : {39, 40, 37, 38, 13}) rig.button.OnKeyDown(key, 0);
-  EXPECT_THAT(rig.surface.tabs, ElementsAre(false, false, true, true));
+  EXPECT_THAT(rig.surface().tabs, ElementsAre("{Tab}", "{Tab}", "+{Tab}", "+{Tab}"));
 
-  rig.surface.tabs.clear();
+  rig.surface().tabs.clear();
   rig.button.onKeyDown = [](command::KeyEvent& e) {
     if (e.keyCode == 39) e.keyCode = 0;   // swallowed
     if (e.keyCode == 40) e.keyCode = 32;  // turned into a space
   };
   rig.button.OnKeyDown(39, 0);
-  EXPECT_THAT(rig.surface.tabs, IsEmpty());
+  EXPECT_THAT(rig.surface().tabs, IsEmpty());
   rig.button.OnKeyDown(40, 0);
   EXPECT_EQ(rig.State(), command::kStatePressed);
   rig.button.OnKeyUp(32, 0);
@@ -193,10 +193,10 @@ TEST(CommandInput, FocusAndAccessKey) {
   InputRig rig;
   rig.button.OnGotFocus();
   EXPECT_TRUE(rig.button.InternalState().hasFocus);
-  EXPECT_EQ(rig.surface.At(2, 2), Rgb(189, 215, 247) ^ 0xFFFFFF) << "glow and dotted rectangle";
+  EXPECT_EQ(rig.surface().At(2, 2), Rgb(189, 215, 247) ^ 0xFFFFFF) << "glow and dotted rectangle";
   rig.button.OnLostFocus();
   EXPECT_FALSE(rig.button.InternalState().hasFocus);
-  EXPECT_NE(rig.surface.At(2, 2), Rgb(189, 215, 247) ^ 0xFFFFFF);
+  EXPECT_NE(rig.surface().At(2, 2), Rgb(189, 215, 247) ^ 0xFFFFFF);
   rig.button.OnKeyPress(97);
   rig.button.OnAccessKey();
   EXPECT_THAT(rig.events, ElementsAre("KeyPress(97)", "Click"));
@@ -204,13 +204,13 @@ TEST(CommandInput, FocusAndAccessKey) {
 
 TEST(CommandInput, DisabledButtonRaisesNothingButAHoverStillEndsOnce) {
   InputRig rig;
-  rig.surface.cursor = {5, 5};
+  rig.surface().cursor = {5, 5};
   rig.button.OnMouseMove(0, 0, 5, 5);
   rig.button.SetEnabled(false);
   rig.events.clear();
   const std::vector<Color> disabledLook = [&] {
     std::vector<Color> p;
-    for (int x = 0; x < 65; ++x) p.push_back(rig.surface.At(x, 12));
+    for (int x = 0; x < 65; ++x) p.push_back(rig.surface().At(x, 12));
     return p;
   }();
   rig.button.OnMouseDown(1, 0, 5, 5);
@@ -224,14 +224,14 @@ TEST(CommandInput, DisabledButtonRaisesNothingButAHoverStillEndsOnce) {
   rig.button.OnKeyDown(39, 0);
   rig.button.OnAccessKey();
   EXPECT_THAT(rig.events, IsEmpty());
-  EXPECT_THAT(rig.surface.tabs, IsEmpty());
+  EXPECT_THAT(rig.surface().tabs, IsEmpty());
   EXPECT_EQ(rig.State(), command::kStateNormal);
 
-  rig.surface.cursor = {-3, 5};
-  rig.timers.Advance(30);
+  rig.surface().cursor = {-3, 5};
+  rig.host.timers.Advance(30);
   EXPECT_THAT(rig.events, ElementsAre("MouseOut"));
   EXPECT_FALSE(rig.Hover());
-  for (int x = 0; x < 65; ++x) EXPECT_EQ(rig.surface.At(x, 12), disabledLook[x]) << x;
+  for (int x = 0; x < 65; ++x) EXPECT_EQ(rig.surface().At(x, 12), disabledLook[x]) << x;
 }
 
 TEST(CommandInput, TerminateStopsTheHoverTimer) {
@@ -239,7 +239,7 @@ TEST(CommandInput, TerminateStopsTheHoverTimer) {
   rig.button.OnMouseMove(0, 0, 5, 5);
   rig.button.OnTerminate();
   EXPECT_FALSE(rig.button.HoverTimer().Running());
-  EXPECT_FALSE(rig.timers.IsRunning(rig.button.HoverTimer()));
+  EXPECT_FALSE(rig.host.timers.IsRunning(rig.button.HoverTimer()));
 }
 
 }  // namespace
@@ -252,11 +252,11 @@ namespace {
 TEST(CommandOnAForm, FollowsItsBoundsAndKeepsItsCornersCut) {
   headless::HeadlessRuntime host;
   forms::Form form(host.runtime, "FormProbe");
-  RecordingCommandHost commandHost;
-  auto& button = form.Add<command::Command>("CommandOK", commandHost, host.timers);
+  platform::RecordingControlHost commandHost;
+  auto& button = form.Add<command::Command>("CommandOK", commandHost);
   button.Move(forms::Px(24), forms::Px(216), forms::Px(65), forms::Px(25));
   host.backend.Load(form);
-  command::PropertyBag bag;
+  PropertyBag bag;
   bag.Set("ButtonType", std::int32_t{4});
   button.ReadProperties(bag);
   headless::HeadlessSurface* surface = host.backend.SurfaceOf(button);

@@ -7,15 +7,22 @@
 #include <vector>
 
 #include "command/palette.h"
+#include "platform/headless/headless_surface.h"
 #include "tests/command_rig.h"
 
 namespace zv::testing {
 namespace {
 
-using command::PropertyBag;
 using command::RuntimeError;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+
+// The stored names, in the order they were first written.
+std::vector<std::string> Names(const PropertyBag& bag) {
+  std::vector<std::string> names;
+  for (const forms::SavedProperty& p : bag.Entries()) names.push_back(p.key);
+  return names;
+}
 
 constexpr Color kBlueMid = Rgb(124, 171, 255);
 constexpr Color kBlueEnd = Rgb(191, 211, 255);
@@ -24,13 +31,13 @@ TEST(CommandProperties, PercentOutsideItsRangeIsRejectedAndKept) {
   CommandRig rig;
   rig.Load();
   rig.host.changed.clear();
-  const int presents = rig.surface.presents;
+  const int presents = rig.surface().presents;
   for (int bad : {101, -1}) {
     EXPECT_EQ(rig.button.SetPercent(bad), RuntimeError::kInvalidPropertyValue) << bad;
     EXPECT_EQ(rig.button.Percent(), 16) << bad;
   }
   EXPECT_THAT(rig.host.changed, IsEmpty());
-  EXPECT_EQ(rig.surface.presents, presents);
+  EXPECT_EQ(rig.surface().presents, presents);
   EXPECT_EQ(command::ErrorText(RuntimeError::kInvalidPropertyValue), "Invalid property value");
 
   for (int good : {0, 100}) EXPECT_EQ(rig.button.SetPercent(good), RuntimeError::kNone) << good;
@@ -44,7 +51,7 @@ TEST(CommandProperties, WindowHandleCannotBeSet) {
   EXPECT_EQ(rig.button.SetHWnd(7), RuntimeError::kSetNotSupportedAtRunTime);
   rig.host.userMode = false;
   EXPECT_EQ(rig.button.SetHWnd(7), RuntimeError::kSetNotPermitted);
-  EXPECT_EQ(rig.button.HWnd(), 0x4D2u);
+  EXPECT_EQ(rig.button.HWnd(), rig.surface().handle);
   EXPECT_THAT(rig.host.changed, IsEmpty());
 }
 
@@ -77,7 +84,7 @@ TEST(CommandProperties, GlossyLookBringsTheBlueSetAndTheSystemSchemeLaterTheGrey
   EXPECT_EQ(rig.button.MouseMoveEndColor(), Rgb(209, 231, 255));
   EXPECT_EQ(rig.button.MouseDownMidColor(), Rgb(100, 153, 255));
   EXPECT_EQ(rig.button.MouseDownEndColor(), kBlueEnd);
-  EXPECT_THAT(rig.surface.region, ::testing::SizeIs(8));
+  EXPECT_THAT(rig.surface().regions.back(), ::testing::SizeIs(8));
 
   rig.button.SetBackColor(Rgb(1, 2, 3));
   EXPECT_EQ(rig.button.Percent(), 53);
@@ -131,27 +138,27 @@ TEST(CommandProperties, SystemSchemeReadsTheColoursAtTheMomentOfTheChange) {
   EXPECT_EQ(rig.button.Palette().face, Rgb(192, 192, 192));
   rig.button.SetForeColor(Rgb(0, 0, 0));
   EXPECT_EQ(rig.button.Palette().face, Rgb(236, 233, 216));
-  EXPECT_EQ(rig.surface.At(30, 0), Rgb(0, 60, 115)) << "look 1 still drawn";
+  EXPECT_EQ(rig.surface().At(30, 0), Rgb(0, 60, 115)) << "look 1 still drawn";
 }
 
 TEST(CommandProperties, RectColorNeitherRedrawsNorIsLost) {
   CommandRig rig;
   rig.Load();
-  const int presents = rig.surface.presents;
+  const int presents = rig.surface().presents;
   rig.button.SetRectColor(Rgb(1, 200, 3));
-  EXPECT_EQ(rig.surface.presents, presents);
+  EXPECT_EQ(rig.surface().presents, presents);
   EXPECT_THAT(rig.host.changed, ElementsAre("rectcolor"));
   rig.button.OnMouseMove(0, 0, 10, 10);  // the hover frame shows the new colour
-  EXPECT_EQ(rig.surface.At(10, 1), Rgb(1, 200, 3));
+  EXPECT_EQ(rig.surface().At(10, 1), Rgb(1, 200, 3));
 }
 
 TEST(CommandProperties, SettersRedrawAndNotifyInTurn) {
   CommandRig rig;
   rig.Load();
-  int presents = rig.surface.presents;
+  int presents = rig.surface().presents;
   auto redrew = [&] {
-    const bool drawn = rig.surface.presents > presents;
-    presents = rig.surface.presents;
+    const bool drawn = rig.surface().presents > presents;
+    presents = rig.surface().presents;
     return drawn;
   };
   rig.button.SetMidColor(1);
@@ -165,10 +172,10 @@ TEST(CommandProperties, SettersRedrawAndNotifyInTurn) {
   EXPECT_EQ(rig.button.Font().points, 12.0);
   rig.button.SetOfficeXpMousemoveFrameColor(5);
   EXPECT_TRUE(redrew());
-  const int regions = rig.surface.regionsSet;
+  const int regions = rig.surface().regions.size();
   rig.button.SetEnabled(false);
   EXPECT_TRUE(redrew());
-  EXPECT_EQ(rig.surface.regionsSet, regions + 1);
+  EXPECT_EQ(rig.surface().regions.size(), regions + 1);
   EXPECT_FALSE(rig.button.Enabled());
   EXPECT_THAT(rig.host.changed, ElementsAre("MidColor", "XpType", "ShowFocusRect", "Font",
                                             "OfficeXpMousemoveFrameColor", "Enabled"));
@@ -184,7 +191,7 @@ TEST(CommandProperties, EmptyBagLoadsAsLilacSystemXpButton) {
   EXPECT_EQ(b.Caption(), "rodeviri");
   EXPECT_TRUE(b.Enabled());
   EXPECT_TRUE(b.ShowFocusRect());
-  EXPECT_EQ(b.Font(), rig.host.ambientFont);
+  EXPECT_EQ(b.Font(), rig.page.Font());
   EXPECT_EQ(b.BackColor(), Rgb(192, 192, 192));
   EXPECT_EQ(b.ForeColor(), Rgb(0, 0, 0));
   EXPECT_EQ(b.Percent(), 16);
@@ -192,9 +199,9 @@ TEST(CommandProperties, EmptyBagLoadsAsLilacSystemXpButton) {
   EXPECT_EQ(b.RectColor(), Rgb(250, 195, 88));
   EXPECT_EQ(b.InternalState().state, command::kStateNormal);
   // Lilac face fading up from the bottom, inside the blue-grey border.
-  EXPECT_EQ(rig.surface.At(30, 23), Rgb(201, 200, 217));
-  EXPECT_EQ(rig.surface.At(30, 0), Rgb(0, 60, 115));
-  EXPECT_TRUE(rig.surface.region.empty());
+  EXPECT_EQ(rig.surface().At(30, 23), Rgb(201, 200, 217));
+  EXPECT_EQ(rig.surface().At(30, 0), Rgb(0, 60, 115));
+  EXPECT_TRUE(rig.surface().regions.back().empty());
 }
 
 TEST(CommandProperties, LoadedGradientColoursReplaceThePalettes) {
@@ -243,9 +250,9 @@ TEST(CommandProperties, SavedInstanceLoadsAndSavesTheSameKeysInOrder) {
 
   PropertyBag saved;
   rig.button.WriteProperties(saved);
-  EXPECT_THAT(saved.Names(),
-              ElementsAre("font", "caption", "percent", "midcolor", "endcolor", "mousemovemidcolor",
-                          "mousemoveendcolor", "mousedownmidcolor", "mousedownendcolor"));
+  EXPECT_THAT(Names(saved),
+              ElementsAre("Font", "Caption", "Percent", "MidColor", "EndColor", "MouseMoveMidColor",
+                          "MouseMoveEndColor", "MouseDownMidColor", "MouseDownEndColor"));
   EXPECT_EQ(std::get<std::int16_t>(*saved.Find("Percent")), 53);
   EXPECT_EQ(std::get<std::int32_t>(*saved.Find("MidColor")), 0xFFAB7C);
 }
@@ -277,50 +284,55 @@ TEST(CommandProperties, EveryChangedPropertyIsSavedInTableOrder) {
   b.SetBackColor(1);
   PropertyBag saved;
   b.WriteProperties(saved);
-  EXPECT_THAT(saved.Names(),
-              ElementsAre("backcolor", "forecolor", "enabled", "font", "buttontype", "xptype", "caption",
-                          "colorscheme", "showfocusrect", "rectcolor", "percent", "midcolor", "endcolor",
-                          "mousemovemidcolor", "mousemoveendcolor", "mousedownmidcolor", "mousedownendcolor",
-                          "officexpfillcolor", "officexpframecolor", "officexpmousemovefillcolor",
-                          "officexpmousemoveframecolor"));
+  EXPECT_THAT(Names(saved),
+              ElementsAre("BackColor", "ForeColor", "Enabled", "Font", "ButtonType", "XpType", "Caption",
+                          "ColorScheme", "ShowFocusRect", "rectcolor", "Percent", "MidColor", "EndColor",
+                          "MouseMoveMidColor", "MouseMoveEndColor", "MouseDownMidColor", "MouseDownEndColor",
+                          "OfficeXpFillColor", "OfficeXpFrameColor", "OfficeXpMousemoveFillColor",
+                          "OfficeXpMousemoveFrameColor"));
 
   // Loading what was saved gives the same button back.
   CommandRig copy;
   copy.Load(saved);
   PropertyBag again;
   copy.button.WriteProperties(again);
-  EXPECT_EQ(again.Names(), saved.Names());
+  EXPECT_EQ(Names(again), Names(saved));
   EXPECT_FALSE(copy.button.Enabled());
   EXPECT_EQ(copy.button.Caption(), "Go");
 }
 
-TEST(CommandProperties, NewInstanceTakesItsNameAndDrawsNothingUntilResized) {
+TEST(CommandProperties, NewInstanceTakesItsNameAndDrawsOnceItHasASurface) {
   CommandRig rig;
-  rig.host.extenderName = "Command7";
-  rig.button.InitProperties();
-  EXPECT_EQ(rig.button.Caption(), "Command7");
-  EXPECT_EQ(rig.surface.presents, 0);
-  rig.button.OnResize();
-  EXPECT_EQ(rig.surface.presents, 1);
+  auto& fresh = rig.page.Add<command::Command>("Command7", rig.host);
+  fresh.Move(0, 0, 65 * kTwipsPerPixel, 25 * kTwipsPerPixel);
+  fresh.InitProperties();
+  EXPECT_EQ(fresh.Caption(), "Command7");
+  headless::HeadlessSurface surface(fresh, rig.text);  // the window appears and sizes the button
+  EXPECT_EQ(surface.presents, 1);
   // The surface's font (Arial 9) is not the container's (Tahoma 8), so it is saved too.
   PropertyBag saved;
-  rig.button.WriteProperties(saved);
-  EXPECT_THAT(saved.Names(), ElementsAre("font", "caption"));
+  fresh.WriteProperties(saved);
+  EXPECT_THAT(Names(saved), ElementsAre("Font", "Caption"));
 }
 
 TEST(CommandPropertyBag, NamesMatchWithoutCaseAndDefaultsAreNotStored) {
   PropertyBag bag;
-  bag.WriteInt32("MidColor", 5, 7);
-  bag.WriteInt32("EndColor", 7, 7);
-  EXPECT_THAT(bag.Names(), ElementsAre("midcolor"));
+  bag.Write("MidColor", std::int32_t{5}, std::int32_t{7});
+  bag.Write("EndColor", std::int32_t{7}, std::int32_t{7});
+  EXPECT_THAT(Names(bag), ElementsAre("MidColor"));
   EXPECT_EQ(bag.ReadInt32("MIDCOLOR", 0), 5);
   EXPECT_EQ(bag.ReadInt32("endcolor", 9), 9);
-  bag.WriteInt32("midcolor", 7, 7);  // back to its default: no longer stored
-  EXPECT_THAT(bag.Names(), IsEmpty());
+  bag.Write("midcolor", std::int32_t{7}, std::int32_t{7});  // back to its default: no longer stored
+  EXPECT_THAT(Names(bag), IsEmpty());
   bag.Set("caption", std::string("x"));
   EXPECT_EQ(bag.ReadInt32("caption", 3), 3) << "a value of another kind reads as the default";
   bag.Set("percent", std::int32_t{70000});
   EXPECT_EQ(bag.ReadInt16("percent", 0), static_cast<std::int16_t>(70000));
+  bag.Set("tag", Font{});
+  EXPECT_EQ(bag.ReadInt32("tag", 4), 4) << "a font is no number";
+  EXPECT_EQ(bag.ReadString("tag", "none"), "none");
+  bag.Set("flag", std::string("True"));
+  EXPECT_TRUE(bag.ReadBool("FLAG", false)) << "text converts as a late-bound host converts it";
 }
 
 }  // namespace

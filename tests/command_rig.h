@@ -1,95 +1,50 @@
-// Test doubles for the skinned button: a surface over an owned canvas with the stand-in font,
-// a host that records property changes, and a rig that wires a button to both.
+// A skinned button as its host builds it: a recording host, its saved values read, then the
+// headless surface of the given size attached (which sends the first resize).
 #pragma once
 
-#include <map>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <cassert>
+#include <optional>
 
 #include "command/command.h"
-#include "command/property_bag.h"
-#include "platform/canvas.h"
-#include "platform/forms/hosted_control.h"
-#include "platform/headless/headless_runtime.h"
+#include "platform/fake/recording_control_host.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/property_bag.h"
+#include "platform/headless/headless_surface.h"
 #include "platform/host_text_renderer.h"
 
 namespace zv::testing {
 
-class FakeHostedSurface : public forms::HostedSurface {
- public:
-  FakeHostedSurface(int width, int height) : pixels(width, height, &text) {}
-  Canvas* GetCanvas() override { return &pixels.canvas(); }
-  void Present() override { ++presents; }
-  Point CursorInClient() override { return cursor; }
-  void SetRegion(const std::vector<Rect>& removed) override {
-    region = removed;
-    ++regionsSet;
-  }
-  bool HasFocus() override { return focus; }
-  void SendTab(bool backward) override { tabs.push_back(backward); }
-  std::uintptr_t WindowHandle() override { return 0x4D2; }
-  std::uintptr_t DeviceContext() override { return 0; }
-  bool UserMode() override { return userMode; }
+using forms::PropertyBag;
 
-  Color At(int x, int y) const { return pixels.canvas().GetPixel(x, y); }
-
-  HostTextRenderer text;
-  OwnedCanvas pixels;
-  Point cursor{-1, -1};
-  std::vector<Rect> region;
-  int regionsSet = 0;
-  int presents = 0;
-  bool focus = false;
-  bool userMode = true;
-  std::vector<bool> tabs;  // true for Shift+Tab
-};
-
-// System colours a test can change between calls, the classic defaults otherwise.
-class AdjustableSystemColors : public forms::SystemColors {
- public:
-  Color Get(int index) override {
-    const auto found = overrides.find(index);
-    return found != overrides.end() ? found->second : defaults.Get(index);
-  }
-  std::map<int, Color> overrides;
-
- private:
-  headless::DefaultSystemColors defaults;
-};
-
-class RecordingCommandHost : public command::CommandHost {
- public:
-  void PropertyChanged(std::string_view name) override { changed.emplace_back(name); }
-  Font AmbientFont() override { return ambientFont; }
-  std::string ExtenderName() override { return extenderName; }
-  forms::SystemColors& Colors() override { return colors; }
-  bool UserMode() override { return userMode; }
-
-  AdjustableSystemColors colors;
-  Font ambientFont{"Tahoma", 8.0};
-  std::string extenderName = "CommandOK";
-  bool userMode = true;
-  std::vector<std::string> changed;
-};
-
-// A button on a surface of the given size. Load() reads the bag and runs the first resize,
-// as the host does for an instance created from saved data.
+// The button sits on a page whose font (Tahoma 8) is the button's ambient font.
 struct CommandRig {
-  explicit CommandRig(int width = 65, int height = 25) : surface(width, height) {
-    button.AttachSurface(&surface);
+  explicit CommandRig(int width = 65, int height = 25) {
+    page.SetFont(Font{"Tahoma", 8.0});
+    button.Move(0, 0, width * kTwipsPerPixel, height * kTwipsPerPixel);
   }
 
-  void Load(const command::PropertyBag& bag = {}) {
+  void Load(const PropertyBag& bag = {}) {
     button.ReadProperties(bag);
-    button.OnResize();
+    Attach();
   }
-  const Canvas& Pixels() const { return surface.pixels.canvas(); }
+  // The window appears: the surface attaches and resizes the button.
+  void Attach() {
+    if (!attached) attached.emplace(button, text);
+  }
+  headless::HeadlessSurface& surface() {
+    assert(attached);
+    return *attached;
+  }
+  const Canvas& Pixels() const {
+    assert(attached);
+    return *const_cast<headless::HeadlessSurface&>(*attached).GetCanvas();
+  }
 
-  RecordingCommandHost host;
-  headless::VirtualClockTimers timers;
-  FakeHostedSurface surface;
-  command::Command button{"CommandOK", host, timers};
+  platform::RecordingControlHost host;
+  HostTextRenderer text;
+  forms::PictureBox page{"PictureState"};
+  command::Command& button = page.Add<command::Command>("CommandOK", host);
+  std::optional<headless::HeadlessSurface> attached;
 };
 
 }  // namespace zv::testing

@@ -16,8 +16,8 @@ constexpr Color kCpu = 0x008000;
 constexpr Color kMemory = 0x0000FF;
 
 // White background, light-grey grid, every series hidden but the ones a test shows.
-MemoryPropertyBag Bag(bool cpu, bool memory, std::int32_t style = 0) {
-  MemoryPropertyBag bag;
+forms::PropertyBag Bag(bool cpu, bool memory, std::int32_t style = 0) {
+  forms::PropertyBag bag;
   bag.Set("BackColor", static_cast<std::int32_t>(kBack));
   bag.Set("DisplayGridColor", static_cast<std::int32_t>(kGrid));
   bag.Set("CPUMonitorColor", static_cast<std::int32_t>(kCpu));
@@ -79,9 +79,9 @@ TEST(CpuMonitorTick, FirstAndSecondTickInEachStyle) {
     rig.Tick();
     EXPECT_EQ(rig.monitor.LastEmptyIndex(), 98) << c.style;
     EXPECT_EQ(rig.monitor.LevelHistory().At(99)->memoryLoadPercent, 50) << c.style;
-    EXPECT_EQ(Count(rig.host.canvas(), kMemory), 0) << c.style;
+    EXPECT_EQ(Count(rig.canvas(), kMemory), 0) << c.style;
     rig.Tick();
-    EXPECT_EQ(Count(rig.host.canvas(), kMemory), c.pixels) << c.style;
+    EXPECT_EQ(Count(rig.canvas(), kMemory), c.pixels) << c.style;
     for (const Expected& e : c.second) {
       EXPECT_EQ(rig.Pixel(e.x, e.y), e.color) << c.style << " at " << e.x << "," << e.y;
     }
@@ -99,20 +99,20 @@ TEST(CpuMonitorTick, TheGridScrollsOneColumnPerTickAndWraps) {
     for (int x = first; x <= 99; x += 9) {
       if (x >= 0) expected.insert(x);
     }
-    ASSERT_EQ(ColumnsOnRow(rig.host.canvas(), 3, kGrid), expected) << "tick " << tick;
+    ASSERT_EQ(ColumnsOnRow(rig.canvas(), 3, kGrid), expected) << "tick " << tick;
     ASSERT_EQ(rig.monitor.GridOffset(), tick == 99 ? 0 : (tick < 99 ? -tick : -(tick - 99)))
         << "tick " << tick;
   }
-  EXPECT_EQ(ColumnsOnRow(rig.host.canvas(), 0, kGrid).size(), 100u);  // a horizontal line
+  EXPECT_EQ(ColumnsOnRow(rig.canvas(), 0, kGrid).size(), 100u);  // a horizontal line
 }
 
 TEST(CpuMonitorTick, AFixedGridStaysPut) {
   MonitorRig rig;
-  MemoryPropertyBag bag = Bag(false, false);
+  forms::PropertyBag bag = Bag(false, false);
   bag.Set("ScrollGrid", false);
   rig.Load(bag);
   rig.Tick(5);
-  EXPECT_EQ(ColumnsOnRow(rig.host.canvas(), 3, kGrid),
+  EXPECT_EQ(ColumnsOnRow(rig.canvas(), 3, kGrid),
             (std::set<int>{0, 9, 18, 27, 36, 45, 54, 63, 72, 81, 90, 99}));
   EXPECT_EQ(rig.monitor.GridOffset(), -5);
 }
@@ -122,17 +122,17 @@ TEST(CpuMonitorTick, StyleFiveDrawsTheGridOnly) {
   rig.memory.status32.memoryLoad = 50;
   rig.Load(Bag(true, true, 5));
   rig.Tick(3);
-  EXPECT_EQ(Count(rig.host.canvas(), kMemory) + Count(rig.host.canvas(), kCpu), 0);
-  EXPECT_GT(Count(rig.host.canvas(), kGrid), 0);
+  EXPECT_EQ(Count(rig.canvas(), kMemory) + Count(rig.canvas(), kCpu), 0);
+  EXPECT_GT(Count(rig.canvas(), kGrid), 0);
 }
 
 TEST(CpuMonitorTick, WithoutTheGridNoLinesNoFrameAndTheOffsetKeepsFalling) {
   MonitorRig rig;
-  MemoryPropertyBag bag = Bag(false, false);
+  forms::PropertyBag bag = Bag(false, false);
   bag.Set("DisplayGrid", false);
   rig.Load(bag);
   rig.Tick(150);
-  EXPECT_EQ(Count(rig.host.canvas(), kBack), 100 * 41);
+  EXPECT_EQ(Count(rig.canvas(), kBack), 100 * 41);
   EXPECT_EQ(rig.monitor.GridOffset(), -150);
 }
 
@@ -144,24 +144,23 @@ TEST(CpuMonitorTick, ADisabledControlsTicksChangeNothing) {
   int updates = 0;
   rig.monitor.onUpdate = [&](const ReportedLevels&) { ++updates; };
   rig.monitor.SetEnabled(false);
-  const int presents = rig.host.presents;
-  OwnedCanvas before = rig.host.surface;
+  const int presents = rig.surface().presents;
+  const std::vector<Color> before(rig.canvas().Bits().begin(), rig.canvas().Bits().end());
   rig.memory.status32.memoryLoad = 90;
   rig.Tick(4);
   EXPECT_EQ(updates, 0);
-  EXPECT_EQ(rig.host.presents, presents);
+  EXPECT_EQ(rig.surface().presents, presents);
   EXPECT_EQ(rig.monitor.GridOffset(), -3);
   EXPECT_EQ(rig.monitor.LastEmptyIndex(), 96);
   EXPECT_EQ(rig.monitor.LevelHistory().At(99)->memoryLoadPercent, 30);
-  EXPECT_TRUE(std::equal(before.canvas().Bits().begin(), before.canvas().Bits().end(),
-                         rig.host.surface.canvas().Bits().begin()));
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), rig.canvas().Bits().begin()));
 
   // A sample can still be asked for: the history moves, nothing is drawn or raised.
   const ReportedLevels levels = rig.monitor.GetCurrentSystemLevels();
   EXPECT_EQ(levels.memoryLoadPercent, 90);
   EXPECT_EQ(rig.monitor.LastEmptyIndex(), 95);
   EXPECT_EQ(rig.monitor.LevelHistory().At(98)->memoryLoadPercent, 30);
-  EXPECT_EQ(rig.host.presents, presents);
+  EXPECT_EQ(rig.surface().presents, presents);
   EXPECT_EQ(updates, 0);
 }
 
@@ -176,8 +175,8 @@ TEST(CpuMonitorTick, ADesignerGetsNoTicksAndSeesNoSeries) {
   rig.monitor.GetCurrentSystemLevels();
   rig.monitor.GetCurrentSystemLevels();
   rig.monitor.Resize();
-  EXPECT_EQ(Count(rig.host.canvas(), kMemory), 0);
-  EXPECT_GT(Count(rig.host.canvas(), kGrid), 0);
+  EXPECT_EQ(Count(rig.canvas(), kMemory), 0);
+  EXPECT_GT(Count(rig.canvas(), kGrid), 0);
 }
 
 // A CPU load of 50 % on H = 41 lies at round(20.5) = 20; one that could not be measured, below the picture.
@@ -187,7 +186,7 @@ TEST(CpuMonitorTick, CpuLevelsAndTheUpdateEvent) {
   rig.memory.status32 = {63, 1000, 400, 2000, 500, 3000, 2000};
   rig.memory.ex = {63, 1000, 400, 2000, 500, 3000, 2000};
   rig.counters.drivesEx["C:\\"] = {300, 1000, 400};
-  MemoryPropertyBag bag = Bag(true, false);
+  forms::PropertyBag bag = Bag(true, false);
   bag.Set("HDDriveLetter", std::string("C:\\"));
   rig.Load(bag);
   std::vector<ReportedLevels> updates;
@@ -198,7 +197,7 @@ TEST(CpuMonitorTick, CpuLevelsAndTheUpdateEvent) {
     rig.Tick();
   }
   EXPECT_EQ(rig.Pixel(98, 20), kCpu);
-  EXPECT_EQ(Count(rig.host.canvas(), kCpu), 1);
+  EXPECT_EQ(Count(rig.canvas(), kCpu), 1);
   ASSERT_EQ(updates.size(), 2u);
   const ReportedLevels& last = updates.back();
   EXPECT_EQ(last.cpuLoadPercent, 50);
@@ -264,8 +263,8 @@ TEST(CpuMonitorReset, KeepsTheSeriesWhereTheyAreAndRealignsTheGrid) {
     EXPECT_EQ(after[slot].memoryLoadPercent, history[slot].memoryLoadPercent) << "slot " << slot;
   }
   for (const Point& p : before) EXPECT_EQ(rig.Pixel(p.x, p.y), kMemory) << p.x << "," << p.y;
-  EXPECT_EQ(Count(rig.host.canvas(), kMemory), static_cast<int>(before.size()));
-  EXPECT_EQ(ColumnsOnRow(rig.host.canvas(), 3, kGrid),
+  EXPECT_EQ(Count(rig.canvas(), kMemory), static_cast<int>(before.size()));
+  EXPECT_EQ(ColumnsOnRow(rig.canvas(), 3, kGrid),
             (std::set<int>{0, 9, 18, 27, 36, 45, 54, 63, 72, 81, 90, 99}));
 }
 
@@ -274,22 +273,21 @@ TEST(CpuMonitorResize, ColumnsBeyondTheHistoryAreSkipped) {
   rig.memory.status32.memoryLoad = 50;
   rig.Load(Bag(false, true, 1));  // dots: one pixel per sample
   rig.Tick(120);
-  EXPECT_EQ(Count(rig.host.canvas(), kMemory), 98);  // slots 1-98 drawn at x = 2-99
+  EXPECT_EQ(Count(rig.canvas(), kMemory), 98);  // slots 1-98 drawn at x = 2-99
   const std::size_t slots = rig.monitor.LevelHistory().Size();
 
-  rig.host.surface = OwnedCanvas(160, 41, nullptr);
-  rig.monitor.Resize();
+  rig.Resize(160, 41);
   // Only slots up to 100 exist, and slot 100 was never sampled (0 % lies below the picture).
-  EXPECT_EQ(ColumnsOnRow(rig.host.canvas(), 20, kMemory).size(), 99u);
-  EXPECT_EQ(*ColumnsOnRow(rig.host.canvas(), 20, kMemory).rbegin(), 100);
+  EXPECT_EQ(ColumnsOnRow(rig.canvas(), 20, kMemory).size(), 99u);
+  EXPECT_EQ(*ColumnsOnRow(rig.canvas(), 20, kMemory).rbegin(), 100);
   // The newest slot (159) is outside the history: nothing is sampled, the empty slot moves left.
   rig.Tick(3);
   EXPECT_EQ(rig.monitor.LevelHistory().Size(), slots);
-  EXPECT_EQ(*ColumnsOnRow(rig.host.canvas(), 20, kMemory).rbegin(), 97);
+  EXPECT_EQ(*ColumnsOnRow(rig.canvas(), 20, kMemory).rbegin(), 97);
 
-  rig.host.surface = OwnedCanvas(40, 20, nullptr);
+  rig.Resize(40, 20);
   rig.Tick();
-  EXPECT_EQ(ColumnsOnRow(rig.host.canvas(), 10, kMemory).size(), 38u);  // 50 % of 20 rows
+  EXPECT_EQ(ColumnsOnRow(rig.canvas(), 10, kMemory).size(), 38u);  // 50 % of 20 rows
 }
 
 // A step that rounds to 0 leaves out the lines of that direction; the frame is still drawn.
@@ -309,7 +307,7 @@ TEST(CpuMonitorGrid, AStepRoundingToZeroDrawsNoLinesThatWay) {
     MonitorRig rig(c.width, c.height);
     rig.Load(Bag(false, false));
     rig.Tick(3);
-    EXPECT_EQ(rig.host.presents, 3) << c.width << " x " << c.height;
+    EXPECT_EQ(rig.surface().presents, 4) << "one on resize, one a tick: " << c.width << " x " << c.height;
     for (const Expected& e : c.pixels) {
       EXPECT_EQ(rig.Pixel(e.x, e.y), e.color) << c.width << " x " << c.height << " at " << e.x << "," << e.y;
     }
@@ -320,10 +318,10 @@ TEST(CpuMonitorMethods, RefreshPresentsWithoutDrawingAndDblClickIsRaised) {
   MonitorRig rig;
   rig.Load(Bag(false, true));
   rig.Tick();
-  const int presents = rig.host.presents;
-  rig.host.canvas().SetPixel(5, 5, 0x123456);
+  const int presents = rig.surface().presents;
+  rig.canvas().SetPixel(5, 5, 0x123456);
   rig.monitor.Refresh();
-  EXPECT_EQ(rig.host.presents, presents + 1);
+  EXPECT_EQ(rig.surface().presents, presents + 1);
   EXPECT_EQ(rig.Pixel(5, 5), 0x123456u);
   int clicks = 0;
   rig.monitor.onDblClick = [&] { ++clicks; };
@@ -333,13 +331,15 @@ TEST(CpuMonitorMethods, RefreshPresentsWithoutDrawingAndDblClickIsRaised) {
 
 TEST(CpuMonitorLifecycle, BeforeInitialisationThereIsNoHistoryAndNoTick) {
   MonitorRig rig;
+  rig.Attach();
   rig.monitor.InitProperties();
   EXPECT_TRUE(rig.monitor.LevelHistory().Size() == 0);
   EXPECT_FALSE(rig.monitor.Timer1().Running());
   EXPECT_EQ(rig.monitor.Timer1().Interval(), 0);
   rig.monitor.Timer1_Timer();  // every step touching the history is skipped
   rig.monitor.GetCurrentSystemLevels();
-  EXPECT_EQ(Count(rig.host.canvas(), 0x000000) + Count(rig.host.canvas(), 0x008000), 100 * 41);
+  // Black ground and green grid inside the sunken edge of a new instance.
+  EXPECT_EQ(Count(rig.canvas(), 0x000000) + Count(rig.canvas(), 0x008000), 96 * 37);
 }
 
 }  // namespace

@@ -42,12 +42,10 @@ const std::vector<std::string> kWriteOrder = {
     "HDMonitorColor",      "HDDriveLetter"};
 
 TEST(CpuMonitorBag, AnEmptyBagGivesTheDefaultsInKeyOrderThenStartsTheMonitor) {
-  MonitorRig rig(100, 41);
-  rig.host.outerWidth = 102.4;  // a border takes two pixels
-  rig.host.appearance = 0;
-  rig.host.borderStyle = 0;
-  rig.host.enabled = false;
-  MemoryPropertyBag bag;
+  MonitorRig rig;
+  rig.monitor.Move(0, 0, 1536, forms::Px(41));  // 102.4 pixels
+  static_cast<forms::Control&>(rig.monitor).SetEnabled(false);
+  platform::RecordingPropertyBag bag;
   rig.monitor.ReadProperties(bag);
   EXPECT_EQ(bag.reads, kReadOrder);
 
@@ -65,22 +63,22 @@ TEST(CpuMonitorBag, AnEmptyBagGivesTheDefaultsInKeyOrderThenStartsTheMonitor) {
   EXPECT_EQ(m.DisplayGridColor(), 32768u);
   EXPECT_EQ(m.HDMonitorColor(), 16744703u);
   EXPECT_EQ(m.HDDriveLetter(), "");
-  // The staged values reach the host at the end.
-  EXPECT_EQ(rig.host.backColor, 0u);
-  EXPECT_EQ(rig.host.appearance, 1);
-  EXPECT_EQ(rig.host.borderStyle, 1);
-  EXPECT_TRUE(rig.host.enabled);
+  // The staged values reach the surface at the end.
+  EXPECT_EQ(m.BackColor(), 0u);
+  EXPECT_EQ(m.Appearance(), 1);
+  EXPECT_EQ(m.BorderStyle(), 1);
+  EXPECT_TRUE(m.Enabled());
 
   EXPECT_TRUE(m.Timer1().Running());
   EXPECT_EQ(m.Timer1().Interval(), 1000);
   EXPECT_EQ(m.LevelHistory().Size(), 103u);  // slots 0 to round(102.4)
-  EXPECT_EQ(m.LastEmptyIndex(), 99);
+  EXPECT_EQ(m.LastEmptyIndex(), 97);         // 102 pixels less the sunken edge, two on each side
   EXPECT_TRUE(m.PlatformIsNT());
   EXPECT_EQ(rig.counters.calls,
             (std::vector<std::string>{"PlatformId", "QueryTimeOfDay", "QueryPerformance"}));
   // Reading draws nothing and notifies nothing.
-  EXPECT_EQ(rig.host.presents, 0);
-  EXPECT_TRUE(rig.host.changes.empty());
+  EXPECT_FALSE(rig.attached);
+  EXPECT_TRUE(rig.host.changed.empty());
 }
 
 TEST(CpuMonitorBag, TheStatusPagesSavedValues) {
@@ -94,13 +92,13 @@ TEST(CpuMonitorBag, TheStatusPagesSavedValues) {
   EXPECT_FALSE(m.PageFileDisplayed() || m.VirtualMemoryDisplayed() || m.HDMonitorDisplayed());
   EXPECT_TRUE(m.CPUMonitorDisplayed() && m.MemoryLoadDisplayed() && m.ScrollGrid());
   EXPECT_EQ(m.Timer1().Interval(), 500);
-  EXPECT_EQ(rig.host.appearance, 0);
-  EXPECT_EQ(rig.host.borderStyle, 0);
+  EXPECT_EQ(m.Appearance(), 0);
+  EXPECT_EQ(m.BorderStyle(), 0);
   EXPECT_EQ(m.HDDriveLetter(), "C:\\");
   EXPECT_EQ(m.LevelHistory().Size(), 412u);
 
   // Saved again, the same twelve keys come back, in table order.
-  MemoryPropertyBag saved;
+  platform::RecordingPropertyBag saved;
   rig.monitor.WriteProperties(saved);
   EXPECT_EQ(saved.writes, kWriteOrder);
   std::vector<std::string> keys;
@@ -117,7 +115,7 @@ TEST(CpuMonitorBag, TheStatusPagesSavedValues) {
 TEST(CpuMonitorBag, SavingDefaultsWritesNothing) {
   MonitorRig rig;
   rig.Load();
-  MemoryPropertyBag saved;
+  platform::RecordingPropertyBag saved;
   saved.Set("ScrollGrid", false);  // a stale value is dropped when the default is saved
   rig.monitor.WriteProperties(saved);
   EXPECT_EQ(saved.writes, kWriteOrder);
@@ -126,25 +124,25 @@ TEST(CpuMonitorBag, SavingDefaultsWritesNothing) {
 
 TEST(CpuMonitorBag, MemoryLoadColorLivesUnderMemoryColor) {
   MonitorRig rig;
-  MemoryPropertyBag bag;
+  platform::RecordingPropertyBag bag;
   bag.Set("MemoryLoadColor", std::int32_t{0x111111});  // not a key of the control
   bag.Set("memorycolor", std::int32_t{0x222222});      // keys match without regard to case
   rig.Load(bag);
   EXPECT_EQ(rig.monitor.MemoryLoadColor(), 0x222222u);
 
   rig.monitor.SetMemoryLoadColor(0x333333);
-  EXPECT_EQ(rig.host.changes, (std::vector<std::string>{"MemoryColor"}));
-  MemoryPropertyBag saved;
+  EXPECT_EQ(rig.host.changed, (std::vector<std::string>{"MemoryColor"}));
+  platform::RecordingPropertyBag saved;
   rig.monitor.WriteProperties(saved);
   ASSERT_EQ(saved.Entries().size(), 1u);
-  EXPECT_EQ(saved.Entries()[0].first, "MemoryColor");
-  EXPECT_EQ(saved.Entries()[0].second, PropertyValue(std::int32_t{0x333333}));
+  EXPECT_EQ(saved.Entries()[0].key, "MemoryColor");
+  EXPECT_EQ(saved.Entries()[0].value, SavedValue(std::int32_t{0x333333}));
 }
 
 TEST(CpuMonitorBag, AValueThatDoesNotConvertIsSkipped) {
   MonitorRig rig;
   rig.Load(StatusPageBag());
-  MemoryPropertyBag bag;
+  platform::RecordingPropertyBag bag;
   bag.Set("UpdateInterval", std::string("soon"));
   bag.Set("DiagramStyle", std::string("2"));
   bag.Set("Appearance", std::int32_t{70000});  // not a 16-bit number
@@ -153,7 +151,7 @@ TEST(CpuMonitorBag, AValueThatDoesNotConvertIsSkipped) {
   rig.Load(bag);
   EXPECT_EQ(rig.monitor.UpdateInterval(), 500);
   EXPECT_EQ(rig.monitor.DiagramStyle(), 2);
-  EXPECT_EQ(rig.host.appearance, 0);
+  EXPECT_EQ(rig.monitor.Appearance(), 0);
   EXPECT_FALSE(rig.monitor.ScrollGrid());
   EXPECT_FALSE(rig.monitor.DisplayGrid());
   EXPECT_EQ(rig.monitor.MemoryLoadColor(), 0x00FFFFu);  // a missing key reads as its default
@@ -177,11 +175,11 @@ TEST(CpuMonitorProperties, HDDriveLetter) {
   for (const auto& c : cases) {
     MonitorRig rig;
     rig.Load(StatusPageBag());
-    const int presents = rig.host.presents;
+    const int presents = rig.surface().presents;
     rig.monitor.SetHDDriveLetter(c.set);
     EXPECT_EQ(rig.monitor.HDDriveLetter(), c.stored) << '"' << c.set << '"';
-    EXPECT_EQ(rig.host.changes.size(), c.notified ? 1u : 0u) << '"' << c.set << '"';
-    EXPECT_EQ(rig.host.presents, presents) << "no redraw for \"" << c.set << '"';
+    EXPECT_EQ(rig.host.changed.size(), c.notified ? 1u : 0u) << '"' << c.set << '"';
+    EXPECT_EQ(rig.surface().presents, presents) << "no redraw for \"" << c.set << '"';
   }
 }
 
@@ -204,10 +202,11 @@ TEST(CpuMonitorProperties, UpdateIntervalTouchesTheTimerOnlyInRunMode) {
   EXPECT_EQ(design.monitor.UpdateInterval(), 250);
   EXPECT_EQ(design.monitor.Timer1().Interval(), 0);
   EXPECT_FALSE(design.monitor.Timer1().Running());
-  EXPECT_EQ(design.host.changes, (std::vector<std::string>{"UpdateInterval"}));
+  EXPECT_EQ(design.host.changed, (std::vector<std::string>{"UpdateInterval"}));
 
   MonitorRig run;
   run.Load(StatusPageBag());
+  const int presents = run.surface().presents;
   run.monitor.SetUpdateInterval(250);
   EXPECT_EQ(run.monitor.Timer1().Interval(), 250);
   run.host.timers.Advance(1000);
@@ -215,7 +214,7 @@ TEST(CpuMonitorProperties, UpdateIntervalTouchesTheTimerOnlyInRunMode) {
   run.monitor.SetUpdateInterval(0);  // stops the ticks, the switch stays on
   EXPECT_FALSE(run.monitor.Timer1().Running());
   EXPECT_TRUE(run.monitor.Timer1().Enabled());
-  EXPECT_EQ(run.host.presents, 4);  // no redraw of its own
+  EXPECT_EQ(run.surface().presents, presents + 4);  // no redraw of its own
 }
 
 // Every settable property through its identifier: stored, redrawn or not, notified under its bag key.
@@ -223,8 +222,8 @@ TEST(CpuMonitorProperties, EachSetFollowsTheTable) {
   for (const MonitorProperty& property : kMonitorProperties) {
     MonitorRig rig;
     rig.Load(StatusPageBag());
-    PropertyValue value;
-    PropertyValue expected;
+    SavedValue value;
+    SavedValue expected;
     switch (property.kind) {
       case PropertyKind::kColor:
         value = expected = std::int32_t{0x123456};
@@ -248,15 +247,15 @@ TEST(CpuMonitorProperties, EachSetFollowsTheTable) {
         value = expected = std::int32_t{1};
         break;
     }
-    const int presents = rig.host.presents;
+    const int presents = rig.surface().presents;
     EXPECT_EQ(rig.monitor.SetProperty(property.id, value), property.settable) << property.name;
     if (!property.settable) {
-      EXPECT_TRUE(rig.host.changes.empty()) << property.name;
+      EXPECT_TRUE(rig.host.changed.empty()) << property.name;
       continue;
     }
     EXPECT_EQ(rig.monitor.GetProperty(property.id), expected) << property.name;
-    EXPECT_EQ(rig.host.presents - presents, property.redraws ? 1 : 0) << property.name;
-    EXPECT_EQ(rig.host.changes, (std::vector<std::string>{std::string(property.bagKey)})) << property.name;
+    EXPECT_EQ(rig.surface().presents - presents, property.redraws ? 1 : 0) << property.name;
+    EXPECT_EQ(rig.host.changed, (std::vector<std::string>{std::string(property.bagKey)})) << property.name;
   }
 }
 
@@ -271,8 +270,9 @@ TEST(CpuMonitorProperties, NoSetChecksItsValue) {
   EXPECT_FALSE(rig.monitor.Timer1().Running());
   EXPECT_FALSE(rig.monitor.SetProperty(dispid::kUpdateInterval, std::string("often")));
   EXPECT_FALSE(rig.monitor.SetProperty(0x12345678, true));
-  EXPECT_EQ(rig.monitor.GetProperty(dispid::kHWnd), PropertyValue(std::int32_t{0x1234}));
-  EXPECT_EQ(rig.monitor.GetProperty(dispid::kHdc), PropertyValue(std::int32_t{0x5678}));
+  const auto handle = static_cast<std::int32_t>(rig.surface().handle);
+  EXPECT_EQ(rig.monitor.GetProperty(dispid::kHWnd), SavedValue(handle));
+  EXPECT_EQ(rig.monitor.GetProperty(dispid::kHdc), SavedValue(handle + 1));
 }
 
 TEST(CpuMonitorProperties, PublishedMembers) {
@@ -292,7 +292,7 @@ TEST(CpuMonitorProperties, PublishedMembers) {
 TEST(CpuMonitorProperties, TheDiskSeriesKeepsItsOwnColour) {
   MonitorRig rig;
   rig.counters.drivesEx["C:\\"] = {500, 1000, 500};
-  MemoryPropertyBag bag = StatusPageBag();
+  forms::PropertyBag bag = StatusPageBag();
   bag.Set("HDMonitorDisplayed", true);
   bag.Set("CPUMonitorDisplayed", false);
   bag.Set("MemoryLoadDisplayed", false);
@@ -304,36 +304,79 @@ TEST(CpuMonitorProperties, TheDiskSeriesKeepsItsOwnColour) {
 
 TEST(CpuMonitorLifecycle, ANewInstance) {
   MonitorRig rig;
-  rig.host.appearance = 0;
-  rig.host.backColor = 0xFFFFFF;
+  rig.Attach();
+  const int presents = rig.surface().presents;
   rig.monitor.InitProperties();
   EXPECT_EQ(rig.monitor.HDDriveLetter(), "C:\\");
   EXPECT_EQ(rig.monitor.UpdateInterval(), 1000);
-  EXPECT_EQ(rig.host.appearance, 1);
-  EXPECT_EQ(rig.host.borderStyle, 1);
-  EXPECT_EQ(rig.host.backColor, 0u);
-  EXPECT_EQ(rig.host.presents, 1);
-  EXPECT_TRUE(rig.host.changes.empty());
+  EXPECT_EQ(rig.monitor.Appearance(), 1);
+  EXPECT_EQ(rig.monitor.BorderStyle(), 1);
+  EXPECT_EQ(rig.monitor.BackColor(), 0u);
+  EXPECT_EQ(rig.surface().presents, presents + 1);
+  EXPECT_TRUE(rig.host.changed.empty());
   EXPECT_FALSE(rig.monitor.Timer1().Running());
   // Saved, only the drive differs from the bag's defaults.
-  MemoryPropertyBag saved;
+  platform::RecordingPropertyBag saved;
   rig.monitor.WriteProperties(saved);
   ASSERT_EQ(saved.Entries().size(), 1u);
-  EXPECT_EQ(saved.Entries()[0].second, PropertyValue(std::string("C:\\")));
+  EXPECT_EQ(saved.Entries()[0].value, SavedValue(std::string("C:\\")));
 }
 
 // A width that rounds outside 0..32767 columns skips the resize of the history: earlier samples stay.
 TEST(CpuMonitorLifecycle, AnImpossibleWidthKeepsTheHistoryItHad) {
-  for (const double width : {-3.0, 1e12, std::numeric_limits<double>::quiet_NaN()}) {
+  const struct {
+    int twips;
+    std::int32_t lastEmpty;  // the inner width less one, after two ticks
+  } cases[] = {{-45, -1}, {forms::Px(32768), 32765}};
+  for (const auto& c : cases) {
     MonitorRig rig;
     rig.Load(StatusPageBag());
     rig.Tick(2);
-    rig.host.outerWidth = width;
+    rig.monitor.Move(0, 0, c.twips, forms::Px(41));
     rig.Load(StatusPageBag());
-    EXPECT_EQ(rig.monitor.LevelHistory().Size(), 101u) << width;
-    EXPECT_EQ(rig.monitor.LastEmptyIndex(), 99) << width;
+    EXPECT_EQ(rig.monitor.LevelHistory().Size(), 101u) << c.twips;
     rig.Tick(2);
-    EXPECT_EQ(rig.monitor.LastEmptyIndex(), 97) << width;
+    EXPECT_EQ(rig.monitor.LastEmptyIndex(), c.lastEmpty) << c.twips;
+  }
+}
+
+// The saved border decides the drawing area, so the first slot never sampled is its last column:
+// with no border the status page's 411 columns leave 410, with a line 408, with a sunken edge 406.
+TEST(CpuMonitorLifecycle, TheFirstEmptySlotFollowsTheSavedBorder) {
+  const struct {
+    std::int16_t appearance, borderStyle;
+    std::int32_t lastEmpty;
+  } cases[] = {{0, 0, 410}, {1, 0, 410}, {0, 1, 408}, {1, 1, 406}};
+  for (const auto& c : cases) {
+    MonitorRig rig(411, 41);
+    forms::PropertyBag bag = StatusPageBag();
+    bag.Set("Appearance", c.appearance);
+    bag.Set("BorderStyle", c.borderStyle);
+    rig.Load(bag);
+    EXPECT_EQ(rig.monitor.LastEmptyIndex(), c.lastEmpty) << c.appearance << "/" << c.borderStyle;
+  }
+}
+
+// The status page's chart in its first seconds: the memory trace covers the sampled columns only,
+// with no stroke up from the bottom edge for slots never sampled.
+TEST(CpuMonitorLifecycle, TheFirstTicksDrawOnlyWhatWasSampled) {
+  constexpr Color kMemory = 0x0000FF;
+  MonitorRig rig(411, 41);
+  rig.memory.status32.memoryLoad = 75;
+  rig.Load(StatusPageBag());
+  rig.Tick();
+  int drawn = 0;
+  for (int y = 0; y < 41; ++y) {
+    for (int x = 0; x < 411; ++x) drawn += rig.Pixel(x, y) == kMemory;
+  }
+  EXPECT_EQ(drawn, 0) << "the first tick draws no series";
+  rig.Tick(3);
+  for (int y = 0; y < 41; ++y) {
+    for (int x = 0; x < 411; ++x) {
+      if (rig.Pixel(x, y) == kMemory) {
+        EXPECT_TRUE(x >= 407 && y == 10) << x << "," << y;
+      }
+    }
   }
 }
 

@@ -1,56 +1,25 @@
-// A monitor on a headless host: a pixel surface, virtual-clock timers and every platform service faked.
+// A monitor as its host builds it: a recording host with virtual-clock timers, its saved values
+// read, then the headless surface attached; every platform service faked.
 #pragma once
 
+#include <cassert>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cpumonitor/cpu_monitor.h"
-#include "cpumonitor/monitor_control.h"
-#include "cpumonitor/property_bag.h"
 #include "forms/velkan_definition.h"
 #include "platform/fake/fake_memory_status.h"
 #include "platform/fake/fake_regional_settings.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system_counters.h"
+#include "platform/fake/recording_control_host.h"
+#include "platform/forms/property_bag.h"
 #include "platform/headless/headless_runtime.h"
+#include "platform/headless/headless_surface.h"
+#include "platform/host_text_renderer.h"
 
 namespace zv::testing {
-
-class TestMonitorHost final : public cpumonitor::MonitorHost {
- public:
-  TestMonitorHost(int width, int height) : surface(width, height, nullptr), outerWidth(width) {}
-
-  bool UserMode() override { return userMode; }
-  void PropertyChanged(std::string_view key) override { changes.emplace_back(key); }
-  forms::TimerService& Timers() override { return timers; }
-  double OuterWidthPixels() override { return outerWidth; }
-  Size InnerSize() override { return {surface.canvas().Width(), surface.canvas().Height()}; }
-  Canvas& Surface() override { return surface.canvas(); }
-  void Present() override { ++presents; }
-  Color BackColor() override { return backColor; }
-  void SetBackColor(Color color) override { backColor = color; }
-  std::int16_t Appearance() override { return appearance; }
-  void SetAppearance(std::int16_t value) override { appearance = value; }
-  std::int16_t BorderStyle() override { return borderStyle; }
-  void SetBorderStyle(std::int16_t value) override { borderStyle = value; }
-  bool Enabled() override { return enabled; }
-  void SetEnabled(bool value) override { enabled = value; }
-  platform::OpaqueHandle WindowHandle() override { return 0x1234; }
-  platform::OpaqueHandle DeviceContext() override { return 0x5678; }
-
-  Canvas& canvas() { return surface.canvas(); }
-
-  headless::VirtualClockTimers timers;
-  OwnedCanvas surface;
-  double outerWidth;
-  bool userMode = true;
-  Color backColor = 0;
-  std::int16_t appearance = 1;
-  std::int16_t borderStyle = 1;
-  bool enabled = true;
-  std::vector<std::string> changes;
-  int presents = 0;
-};
 
 // The platform services behind the module, NT by default with one idle processor.
 struct SupportRig {
@@ -63,23 +32,40 @@ struct SupportRig {
 };
 
 struct MonitorRig : SupportRig {
-  explicit MonitorRig(int width = 100, int height = 41) : host(width, height) {}
+  explicit MonitorRig(int width = 100, int height = 41) { Resize(width, height); }
 
-  // ReadProperties from a bag, as the host does when it loads its saved data.
-  void Load(cpumonitor::MemoryPropertyBag bag = {}) { monitor.ReadProperties(bag); }
+  // ReadProperties, then the window appears, as for an instance made from saved data.
+  void Load(const forms::PropertyBag& bag = {}) {
+    monitor.ReadProperties(bag);
+    Attach();
+  }
+  // The window appears: the surface attaches and resizes the control.
+  void Attach() {
+    if (!attached) attached.emplace(monitor, text);
+  }
   void Tick(int count = 1) {
     for (int i = 0; i < count; ++i) host.timers.Advance(monitor.UpdateInterval());
   }
-  Color Pixel(int x, int y) { return host.canvas().GetPixel(x, y); }
+  // The control's size changes; an attached surface follows and tells the control.
+  void Resize(int width, int height) { monitor.Move(0, 0, width * kTwipsPerPixel, height * kTwipsPerPixel); }
+  headless::HeadlessSurface& surface() {
+    assert(attached);
+    return *attached;
+  }
+  // The window's retained image: the drawing area, and the border around it if there is one.
+  Canvas& canvas() { return *surface().GetCanvas(); }
+  Color Pixel(int x, int y) { return canvas().GetPixel(x, y); }
 
-  TestMonitorHost host;
-  cpumonitor::CpuMonitor monitor{host, support, regional};
+  platform::RecordingControlHost host;
+  HostTextRenderer text;
+  cpumonitor::CpuMonitor monitor{"CpuMonitor", host, support, regional};
+  std::optional<headless::HeadlessSurface> attached;
 };
 
 // The saved values of the status page's instance, as the main window's definition holds them.
-inline cpumonitor::MemoryPropertyBag StatusPageBag() {
+inline forms::PropertyBag StatusPageBag() {
   for (const forms::ControlDefinition& d : forms::FormVelkanDefinition().controls) {
-    if (d.name == "CpuMonitor") return cpumonitor::SavedBag(d.saved);
+    if (d.name == "CpuMonitor") return forms::PropertyBag(d.saved);
   }
   return {};
 }

@@ -4,6 +4,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/definition.h"
 #include "platform/forms/form.h"
+#include "platform/forms/run_mode_host.h"
 #include "platform/headless/headless_runtime.h"
 
 namespace zv::forms {
@@ -165,6 +166,100 @@ TEST_F(FormsModelTest, TextBoxAppendsWithoutRereadingAndKeepsUserText) {
   EXPECT_EQ(peer->screenText, "typed by the user\r\nentry");
   text.SetSelectionStart(text.TextLength());
   EXPECT_EQ(peer->selection, text.TextLength());
+}
+
+}  // namespace
+}  // namespace zv::forms
+
+namespace zv::forms {
+namespace {
+
+// A self-drawn control that keeps what its saved values said, and the ambient font it saw.
+class SavedValuesProbe final : public HostedControl {
+ public:
+  using HostedControl::HostedControl;
+  void InitProperties() override {}
+  void ReadProperties(const PropertyBag& bag) override {
+    SetEnabled(bag.ReadBool("Enabled", true));
+    ambient = AmbientFont();
+    widthWhenRead = Width();
+  }
+  void WriteProperties(PropertyBag& /*bag*/) const override {}
+  Font ambient;
+  int widthWhenRead = 0;
+};
+
+class BuildFormTest : public ::testing::Test {
+ protected:
+  FormDefinition Definition(std::vector<SavedProperty> saved, bool enabled = true) {
+    FormDefinition d{.name = "FormProbe", .font = Font{.face = "宋体", .points = 10.5}};
+    d.controls.push_back({.kind = ControlKind::PictureBox,
+                          .name = "PicturePage",
+                          .foreColor = 0x80000008u,
+                          .backColor = 0x80000005u,
+                          .font = Font{.face = "宋体", .points = 9, .charset = kCharsetGb2312}});
+    d.controls.push_back({.kind = ControlKind::Hosted,
+                          .name = "Probe1",
+                          .parent = "PicturePage",
+                          .width = Px(40),
+                          .height = Px(20),
+                          .enabled = enabled,
+                          .hostedType = "Zorvane.Probe",
+                          .saved = std::move(saved)});
+    return d;
+  }
+  SavedValuesProbe& Build(const FormDefinition& d) {
+    SavedValuesProbe* probe = nullptr;
+    const bool built =
+        BuildForm(d, form, [&](const ControlDefinition& c, Container& parent) -> HostedControl* {
+          probe = &parent.Add<SavedValuesProbe>(controlHost, c.name, c.index);
+          return probe;
+        });
+    EXPECT_TRUE(built);
+    return *probe;
+  }
+
+  headless::HeadlessRuntime host;
+  RunModeHost controlHost{host.colors, host.timers};
+  Form form{host.runtime, "FormProbe"};
+};
+
+// The definition places the control; its own saved Enabled has the last word.
+TEST_F(BuildFormTest, AHostedControlsSavedEnabledWinsOverTheDefinition) {
+  const struct {
+    std::vector<SavedProperty> saved;
+    bool definitionEnabled;
+    bool enabled;
+  } cases[] = {
+      {{{"enabled", false}}, true, false},
+      {{}, true, true},
+      {{}, false, true},  // a missing key reads as its default, true
+      {{{"Enabled", true}}, false, true},
+  };
+  for (const auto& c : cases) {
+    Form fresh{host.runtime, "FormProbe"};
+    SavedValuesProbe* probe = nullptr;
+    ASSERT_TRUE(BuildForm(Definition(c.saved, c.definitionEnabled), fresh,
+                          [&](const ControlDefinition& d, Container& parent) -> HostedControl* {
+                            probe = &parent.Add<SavedValuesProbe>(controlHost, d.name, d.index);
+                            return probe;
+                          }));
+    EXPECT_EQ(probe->Enabled(), c.enabled) << c.saved.size() << " saved, definition " << c.definitionEnabled;
+    EXPECT_EQ(probe->widthWhenRead, Px(40)) << "placed before its saved values are read";
+  }
+}
+
+// Fonts and colours of the definition reach the form and its pages; a page's font is the ambient
+// font of the controls it holds.
+TEST_F(BuildFormTest, FontsAndColoursOfTheFormAndItsPages) {
+  const SavedValuesProbe& probe = Build(Definition({}));
+  EXPECT_EQ(form.Font().face, "宋体");
+  EXPECT_EQ(form.Font().points, 10.5);
+  const auto* page = static_cast<const Container*>(form.Find("PicturePage"));
+  EXPECT_EQ(page->Font(), (Font{.face = "宋体", .points = 9, .charset = kCharsetGb2312}));
+  EXPECT_EQ(page->ForeColor(), 0x80000008u);
+  EXPECT_EQ(page->BackColor(), 0x80000005u);
+  EXPECT_EQ(probe.ambient, page->Font());
 }
 
 }  // namespace

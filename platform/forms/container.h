@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/color.h"
+#include "platform/font.h"
 #include "platform/forms/control.h"
 
 namespace zv::forms {
@@ -29,6 +30,11 @@ class Container : public Control {
 
   Color BackColor() const { return backColor_; }
   void SetBackColor(Color color);
+  Color ForeColor() const { return foreColor_; }
+  void SetForeColor(Color color) { foreColor_ = color; }
+  // The container's own font: what the controls placed in it take as their ambient font.
+  const zv::Font& Font() const { return font_; }
+  void SetFont(const zv::Font& font) { font_ = font; }
 
   // The topmost visible windowless child under the point (pixels of this surface), or null.
   // Shapes take no mouse input.
@@ -57,6 +63,8 @@ class Container : public Control {
 
   std::vector<std::unique_ptr<Control>> children_;
   Color backColor_ = 0x80000005u;
+  Color foreColor_ = 0x80000008u;
+  zv::Font font_;
   Control* captureTarget_ = nullptr;
   int captureButtons_ = 0;
   bool pressWasDoubleClick_ = false;

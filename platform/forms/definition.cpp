@@ -86,12 +86,18 @@ Control* AddControl(const ControlDefinition& d, Container& parent, const HostedF
     case ControlKind::PictureBox: {
       auto& page = parent.Add<PictureBox>(d.name, d.index);
       if (d.backColor) page.SetBackColor(*d.backColor);
+      if (d.foreColor) page.SetForeColor(*d.foreColor);
+      if (d.font) page.SetFont(*d.font);
       ApplyCommon(d, page);
       return &page;
     }
     case ControlKind::Hosted: {
-      Control* control = hosted ? hosted(d, parent) : nullptr;
-      if (control != nullptr) ApplyCommon(d, *control);
+      HostedControl* control = hosted ? hosted(d, parent) : nullptr;
+      if (control == nullptr) return nullptr;
+      // The control needs its size before its saved values (the chart keeps a slot per pixel),
+      // and its saved values, its own Enabled among them, have the last word.
+      ApplyCommon(d, *control);
+      control->ReadProperties(PropertyBag(d.saved));
       return control;
     }
     case ControlKind::Form:
@@ -108,6 +114,7 @@ bool BuildForm(const FormDefinition& definition, Form& form, const HostedFactory
   form.SetPictureName(definition.picture);
   form.SetBorder(definition.border);
   form.SetShowInTaskbar(definition.showInTaskbar);
+  if (definition.font) form.SetFont(*definition.font);
   for (const ControlDefinition& d : definition.controls) {
     Container* parent = FindContainer(form, d.parent);
     if (parent == nullptr || AddControl(d, *parent, hosted) == nullptr) return false;

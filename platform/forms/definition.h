@@ -13,18 +13,13 @@
 #include "platform/font.h"
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
+#include "platform/forms/hosted_control.h"
+#include "platform/forms/property_bag.h"
 
 namespace zv::forms {
 
 // Design positions are in twips; most definitions give whole pixels.
 constexpr int Px(int pixels) { return pixels * kTwipsPerPixel; }
-
-// A saved property of a self-drawn control instance, as the window stores it.
-using SavedValue = std::variant<bool, std::int16_t, std::int32_t, std::string, Font>;
-struct SavedProperty {
-  std::string key;
-  SavedValue value;
-};
 
 struct ControlDefinition {
   ControlKind kind = ControlKind::Label;
@@ -38,7 +33,7 @@ struct ControlDefinition {
   std::string caption;
   std::optional<Color> foreColor;
   std::optional<Color> backColor;
-  std::optional<Font> font;
+  std::optional<Font> font;  // containers: also the ambient font of what they hold
   bool transparent = false;
   bool autoSize = false;
   bool visible = true;
@@ -67,13 +62,14 @@ struct FormDefinition {
   std::string picture;
   FormBorder border = FormBorder::None;
   bool showInTaskbar = true;
+  std::optional<Font> font;  // the form's default font
   std::vector<ControlDefinition> controls;
   std::vector<TimerDefinition> timers;
 };
 
-// Creates a self-drawn control of the definition's class in the parent and loads its saved
-// values; null for a class it does not know.
-using HostedFactory = std::function<Control*(const ControlDefinition& definition, Container& parent)>;
+// Creates a self-drawn control of the definition's class in the parent; null for a class it does
+// not know. The builder then places it and reads its saved values.
+using HostedFactory = std::function<HostedControl*(const ControlDefinition& definition, Container& parent)>;
 
 // Creates the controls and timers of the definition on the form, in definition order
 // (later controls lie above earlier ones). False when a parent is not defined before its child,

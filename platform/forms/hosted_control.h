@@ -1,15 +1,35 @@
 // Controls that draw themselves on a canvas of their own (the strip chart, the skinned button):
-// what the backend gives them and the notifications it delivers to them.
+// the one contract between them and whatever hosts them: the container's services, the backend's
+// surface, their saved values and the notifications the backend delivers.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/font.h"
 #include "platform/forms/control.h"
+#include "platform/forms/property_bag.h"
 
 namespace zv::forms {
+
+class SystemColors;
+class TimerService;
+
+// The container's side of a hosted control.
+class ControlHost {
+ public:
+  virtual ~ControlHost() = default;
+  // The program runs, as opposed to a designer editing the container.
+  virtual bool UserMode() = 0;
+  // A property changed under this bag name: a designing container knows the instance needs saving.
+  virtual void PropertyChanged(std::string_view name) = 0;
+  virtual SystemColors& Colors() = 0;
+  // Carries the control's own timers.
+  virtual TimerService& Timers() = 0;
+};
 
 // The backend's side of a hosted control: a child window with a retained image.
 class HostedSurface {
@@ -29,13 +49,22 @@ class HostedSurface {
   virtual void SendTab(bool backward) = 0;
   virtual std::uintptr_t WindowHandle() = 0;
   virtual std::uintptr_t DeviceContext() = 0;
-  // Run mode (the program runs) as opposed to a designer.
-  virtual bool UserMode() { return true; }
 };
 
 class HostedControl : public Control {
  public:
-  HostedControl(std::string name, int index = -1) : Control(ControlKind::Hosted, std::move(name), index) {}
+  HostedControl(ControlHost& host, std::string name, int index = -1)
+      : Control(ControlKind::Hosted, std::move(name), index), host_(host) {}
+
+  ControlHost& Host() const { return host_; }
+  // The font of the container the control sits in: the default of the control's own font.
+  Font AmbientFont() const;
+
+  // Life cycle: a new instance placed by a designer, or one made from saved values (after the
+  // container has given it its position, visibility and enabled state), and saving.
+  virtual void InitProperties() = 0;
+  virtual void ReadProperties(const PropertyBag& bag) = 0;
+  virtual void WriteProperties(PropertyBag& bag) const = 0;
 
   void AttachSurface(HostedSurface* surface) { surface_ = surface; }
   HostedSurface* Surface() const { return surface_; }
@@ -67,6 +96,7 @@ class HostedControl : public Control {
   virtual void OnTerminate() {}
 
  private:
+  ControlHost& host_;
   HostedSurface* surface_ = nullptr;
   bool displayAsDefault_ = false;
 };

@@ -25,14 +25,14 @@ class HeadlessSurface final : public forms::HostedSurface, public forms::Control
   void SendTab(bool backward) override { tabs.push_back(backward ? "+{Tab}" : "{Tab}"); }
   std::uintptr_t WindowHandle() override { return handle; }
   std::uintptr_t DeviceContext() override { return handle + 1; }
-  bool UserMode() override { return userMode; }
 
   // Bounds changes resize the canvas and tell the control, as a window's WM_SIZE does.
   void Changed(forms::Change what) override;
 
+  Color At(int x, int y) const { return image_.canvas().GetPixel(x, y); }
+
   Point cursor{-1, -1};
   bool focused = false;
-  bool userMode = true;
   int presents = 0;
   std::vector<std::vector<Rect>> regions;
   std::vector<std::string> tabs;

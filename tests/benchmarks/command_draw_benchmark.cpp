@@ -18,8 +18,8 @@ using zv::testing::CommandRig;
 // A loaded, focused button of the look with the main window's font and a two-character caption.
 struct DrawnButton : CommandRig {
   DrawnButton(int look, int width, int height) : CommandRig(width, height) {
-    host.ambientFont = zv::Font{"Arial", 9.0};
-    zv::command::PropertyBag bag;
+    page.SetFont(zv::Font{"Arial", 9.0});
+    zv::forms::PropertyBag bag;
     bag.Set("caption", std::string("确定"));
     Load(bag);
     button.SetButtonType(look);
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   if (draws >= 0) {
     DrawnButton b(static_cast<int>(Option(argc, argv, "look")), width, height);
     for (long i = 0; i < draws; ++i) b.button.DrawButton(zv::command::kStateNormal, true);
-    std::printf("%08x\n", b.surface.At(width / 2, height / 2));
+    std::printf("%08x\n", b.surface().At(width / 2, height / 2));
     return 0;
   }
   if (fills >= 0) {

@@ -10,7 +10,11 @@
 #include "command/command.h"
 #include "platform/bmp.h"
 #include "platform/canvas.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/definition.h"
+#include "platform/forms/run_mode_host.h"
 #include "platform/headless/headless_runtime.h"
+#include "platform/headless/headless_surface.h"
 #include "platform/host_text_renderer.h"
 #if defined(GALLERY_OUTLINE_FONT)
 #include "tools/button_gallery/outline_text.h"
@@ -54,38 +58,22 @@ const std::vector<std::pair<Look, const char*>> kStates = {
     {Look::Normal, "normal"},     {Look::Hover, "hover"},     {Look::Pressed, "pressed"},
     {Look::Disabled, "disabled"}, {Look::Focused, "focused"}, {Look::Default, "default"}};
 
-// A drawing surface of one button, off screen.
-class GallerySurface : public zv::forms::HostedSurface {
- public:
-  GallerySurface(int width, int height, zv::TextRenderer* text) : pixels(width, height, text) {}
-  Canvas* GetCanvas() override { return &pixels.canvas(); }
-  void Present() override {}
-  zv::Point CursorInClient() override { return {1, 1}; }
-  void SetRegion(const std::vector<Rect>& cut) override { removed = cut; }
-  bool HasFocus() override { return false; }
-  void SendTab(bool) override {}
-  std::uintptr_t WindowHandle() override { return 0; }
-  std::uintptr_t DeviceContext() override { return 0; }
-
-  zv::OwnedCanvas pixels;
-  std::vector<Rect> removed;
-};
-
 // One button in one state, copied into the picture at (left, top) with its window region.
 void DrawCell(Canvas& picture, zv::TextRenderer& text, const Variant& variant, const ButtonSize& size,
               Look look, int left, int top) {
   zv::headless::DefaultSystemColors colors;
   zv::headless::VirtualClockTimers timers;
-  zv::command::BasicCommandHost host(colors, "Command1");
-  host.ambientFont = zv::Font{"Arial", 9.0, zv::kFontWeightNormal, false, false, zv::kCharsetAnsi};
-  GallerySurface surface(size.width, size.height, &text);
-  zv::command::Command button("Command1", host, timers);
-  button.AttachSurface(&surface);
+  zv::forms::RunModeHost host(colors, timers);
+  zv::forms::PictureBox page("Page");
+  page.SetFont(zv::Font{"Arial", 9.0, zv::kFontWeightNormal, false, false, zv::kCharsetAnsi});
+  auto& button = page.Add<zv::command::Command>("Command1", host);
+  button.Move(0, 0, zv::forms::Px(size.width), zv::forms::Px(size.height));
 
-  zv::command::PropertyBag bag;
+  zv::forms::PropertyBag bag;
   bag.Set("caption", std::string(size.caption));
   button.ReadProperties(bag);
-  button.OnResize();
+  zv::headless::HeadlessSurface surface(button, text);  // sends the first resize
+  surface.cursor = {1, 1};
   button.SetColorScheme(variant.scheme);
   button.SetXpType(variant.xpType);
   button.SetButtonType(variant.look);
@@ -110,11 +98,11 @@ void DrawCell(Canvas& picture, zv::TextRenderer& text, const Variant& variant, c
       break;
   }
 
-  const Canvas& drawn = surface.pixels.canvas();
+  const Canvas& drawn = *surface.GetCanvas();
   for (int y = 0; y < drawn.Height(); ++y) {
     for (int x = 0; x < drawn.Width(); ++x) {
       bool cut = false;
-      for (const Rect& r : surface.removed) cut = cut || r.Contains({x, y});
+      for (const Rect& r : surface.regions.back()) cut = cut || r.Contains({x, y});
       if (!cut) picture.SetPixel(left + x, top + y, drawn.GetPixel(x, y));
     }
   }

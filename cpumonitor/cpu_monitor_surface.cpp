@@ -1,45 +1,25 @@
-// The strip chart's host on a window: drawing area, border and presenting.
-#include "cpumonitor/monitor_control.h"
+// The strip chart's surface: the drawing area inside its border, presenting it, and its handles.
+#include <algorithm>
 
-#include <type_traits>
-#include <variant>
+#include "cpumonitor/cpu_monitor.h"
 
 namespace zv::cpumonitor {
 
-MemoryPropertyBag SavedBag(const std::vector<forms::SavedProperty>& saved) {
-  MemoryPropertyBag bag;
-  for (const forms::SavedProperty& p : saved) {
-    std::visit(
-        [&](const auto& value) {
-          if constexpr (!std::is_same_v<std::decay_t<decltype(value)>, Font>) bag.Set(p.key, value);
-        },
-        p.value);
-  }
-  return bag;
-}
+double CpuMonitor::OuterWidthPixels() const { return Width() / double(kTwipsPerPixel); }
 
-MonitorControl::MonitorControl(std::string name, int index, ModuleCpuMonitorSupport& support,
-                               platform::RegionalSettings& regional, forms::TimerService& timers)
-    : forms::HostedControl(std::move(name), index), timers_(timers), monitor_(*this, support, regional) {}
-
-bool MonitorControl::UserMode() {
-  forms::HostedSurface* surface = HostedControl::Surface();
-  return surface != nullptr ? surface->UserMode() : true;
-}
-
-int MonitorControl::BorderWidth() const {
+int CpuMonitor::BorderWidth() const {
   if (borderStyle_ != 1) return 0;
   return appearance_ == 1 ? 2 : 1;
 }
 
-Size MonitorControl::InnerSize() {
+Size CpuMonitor::InnerSize() const {
   const Rect r = PixelBounds();
   const int border = BorderWidth();
   return {std::max(0, r.Width() - 2 * border), std::max(0, r.Height() - 2 * border)};
 }
 
-Canvas& MonitorControl::Surface() {
-  forms::HostedSurface* surface = HostedControl::Surface();
+Canvas& CpuMonitor::DrawingSurface() {
+  forms::HostedSurface* surface = Surface();
   const Size inner = InnerSize();
   if (surface != nullptr && surface->GetCanvas() != nullptr && BorderWidth() == 0) {
     inner_.reset();
@@ -51,7 +31,7 @@ Canvas& MonitorControl::Surface() {
   return inner_->canvas();
 }
 
-void MonitorControl::DrawBorder(Canvas& canvas) const {
+void CpuMonitor::DrawBorder(Canvas& canvas) const {
   const Rect all{0, 0, canvas.Width(), canvas.Height()};
   if (appearance_ != 1) {
     canvas.FrameRect(all, 0x000000);
@@ -68,8 +48,8 @@ void MonitorControl::DrawBorder(Canvas& canvas) const {
   canvas.FillRect({all.right - 2, all.top + 1, all.right - 1, all.bottom - 1}, 0xC0C0C0);
 }
 
-void MonitorControl::Present() {
-  forms::HostedSurface* surface = HostedControl::Surface();
+void CpuMonitor::Present() {
+  forms::HostedSurface* surface = Surface();
   if (surface == nullptr || surface->GetCanvas() == nullptr) return;
   if (inner_ && BorderWidth() > 0) {
     Canvas& outer = *surface->GetCanvas();
@@ -79,13 +59,13 @@ void MonitorControl::Present() {
   surface->Present();
 }
 
-platform::OpaqueHandle MonitorControl::WindowHandle() {
-  forms::HostedSurface* surface = HostedControl::Surface();
+platform::OpaqueHandle CpuMonitor::hWnd() const {
+  forms::HostedSurface* surface = Surface();
   return surface != nullptr ? surface->WindowHandle() : 0;
 }
 
-platform::OpaqueHandle MonitorControl::DeviceContext() {
-  forms::HostedSurface* surface = HostedControl::Surface();
+platform::OpaqueHandle CpuMonitor::hdc() const {
+  forms::HostedSurface* surface = Surface();
   return surface != nullptr ? surface->DeviceContext() : 0;
 }
 

@@ -113,6 +113,54 @@ zv_program_pids() {
   return 0
 }
 
+# ---- Memory held by a Linux process, so that the load Wine reports stays at a known level ----
+
+ZV_MEMORY_HOLDER_PID=""
+
+# zv_meminfo_kib FIELD: a /proc/meminfo figure such as MemTotal or MemAvailable, in KiB.
+zv_meminfo_kib() {
+  awk -v field="$1:" '$1 == field { print $2; found = 1 } END { exit !found }' /proc/meminfo
+}
+
+# zv_hold_memory MIB [SECONDS]: starts a process that fills MIB mebibytes (every page written) and keeps
+# them until zv_release_memory, which the cleanup calls; returns once they are held. The holder also
+# ends by itself when this script is gone (its parent changes) or after SECONDS (default 900), so a killed
+# run frees them too.
+zv_hold_memory() {
+  local mib=$1 seconds=${2:-900} ready
+  ready=$(mktemp)
+  # Each chunk is a copy of the first one, so every page of every chunk is touched.
+  perl -e '
+    my ($mib, $owner, $ready, $seconds) = @ARGV;
+    my $chunkBytes = 64 << 20;
+    my $chunk = "\x01" x $chunkBytes;
+    my @held = ($chunk);
+    push @held, $chunk . "" for 2 .. int(($mib * 1048576 + $chunkBytes - 1) / $chunkBytes);
+    open(my $out, ">", $ready) or die "$ready: $!";
+    print $out "held\n";
+    close $out;
+    my ($parent, $deadline) = (getppid(), time + $seconds);
+    sleep 1 while getppid() == $parent && kill(0, $owner) && time < $deadline;
+  ' "$mib" "$$" "$ready" "$seconds" &
+  ZV_MEMORY_HOLDER_PID=$!
+  local deadline=$((SECONDS + 120))
+  until [[ -s $ready ]]; do
+    if ! kill -0 "$ZV_MEMORY_HOLDER_PID" 2>/dev/null || ((SECONDS >= deadline)); then
+      rm -f "$ready"
+      return 1
+    fi
+    sleep 0.2
+  done
+  rm -f "$ready"
+}
+
+zv_release_memory() {
+  [[ -n $ZV_MEMORY_HOLDER_PID ]] || return 0
+  kill "$ZV_MEMORY_HOLDER_PID" 2>/dev/null || true
+  wait "$ZV_MEMORY_HOLDER_PID" 2>/dev/null || true
+  ZV_MEMORY_HOLDER_PID=""
+}
+
 zv_screenshot() {
   import -window root "$1"
 }
@@ -275,6 +323,7 @@ zv_save_screenshot() {
 zv_cleanup() {
   local status=$? leftover
   trap - EXIT TERM INT HUP
+  zv_release_memory
   zv_stop_wine
   zv_stop_display
   mapfile -t leftover < <(zv_prefix_pids)

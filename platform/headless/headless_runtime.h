@@ -27,6 +27,7 @@ class VirtualClockTimers : public forms::TimerService {
   void Advance(std::int64_t ms);
   std::int64_t Now() const { return now_; }
   bool IsRunning(const forms::Timer& timer) const;
+  std::size_t Count() const { return entries_.size(); }
 
  private:
   struct Entry {

@@ -33,7 +33,8 @@ void VirtualClockTimers::Advance(std::int64_t ms) {
     forms::Timer* timer = next->timer;  // the handler may start or stop timers
     timer->Tick();
   }
-  now_ = end;
+  // A handler that ran a nested event loop may have moved the clock past this call's end.
+  now_ = std::max(now_, end);
 }
 
 void ScriptedMessageBoxes::Show(std::string_view text, forms::MessageIcon icon) {

@@ -24,6 +24,7 @@ class VirtualClockTimers : public forms::TimerService {
   void Start(forms::Timer& timer, int intervalMs) override;
   void Stop(forms::Timer& timer) override;
   // Moves the clock forward, firing each due tick in time order (timers started earlier first on ties).
+  // A handler may advance it again (a nested event loop): the clock never goes back.
   void Advance(std::int64_t ms);
   std::int64_t Now() const { return now_; }
   bool IsRunning(const forms::Timer& timer) const;

@@ -10,6 +10,7 @@ void ChildWindowPeer::Create(HWND parent, const wchar_t* windowClass, DWORD styl
                              const std::string& text, const Font& font, int extraHeight) {
   const Rect r = control_.PixelBounds();
   style |= WS_CHILD;
+  if (control_.TabStop()) style |= WS_TABSTOP;
   if (control_.Visible()) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
   hwnd_ = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), style, r.left, r.top, r.Width(),
@@ -60,7 +61,7 @@ HBRUSH CheckBoxPeer::OnColor(HDC dc) {
 ComboBoxPeer::ComboBoxPeer(Win32FormsBackend& backend, forms::ComboBox& combo, HWND parent)
     : ChildWindowPeer(backend, combo), combo_(combo) {
   // The window of a drop-down list includes its list.
-  Create(parent, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", combo.GetFont(), 160);
+  Create(parent, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, "", combo.GetFont(), 160);
   Mirror(forms::Change::Items);
 }
 
@@ -84,8 +85,7 @@ void ComboBoxPeer::OnCommand(WORD code) {
 
 TextBoxPeerWin32::TextBoxPeerWin32(Win32FormsBackend& backend, forms::TextBox& text, HWND parent)
     : ChildWindowPeer(backend, text), text_(text) {
-  Create(parent, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, 0, "",
-         text.GetFont());
+  Create(parent, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 0, "", text.GetFont());
   // The default limit of about 32,000 characters would make appends fail silently.
   SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
 }
@@ -129,7 +129,7 @@ void TextBoxPeerWin32::OnCommand(WORD code) {
 
 ButtonPeer::ButtonPeer(Win32FormsBackend& backend, forms::Button& button, HWND parent)
     : ChildWindowPeer(backend, button), button_(button) {
-  Create(parent, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, button.Caption(), button.GetFont());
+  Create(parent, L"BUTTON", BS_PUSHBUTTON, 0, button.Caption(), button.GetFont());
 }
 
 void ButtonPeer::Mirror(forms::Change what) {

@@ -34,12 +34,18 @@ HBRUSH ChildWindowPeer::OnColor(HDC dc) {
 
 CheckBoxPeer::CheckBoxPeer(Win32FormsBackend& backend, forms::CheckBox& box, HWND parent)
     : ChildWindowPeer(backend, box), box_(box) {
-  Create(parent, L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, box.Caption(), box.GetFont());
+  // Three states, so that a grey value shows grey; the model decides what a click makes of it.
+  Create(parent, L"BUTTON", BS_3STATE | (box.Flat() ? BS_FLAT : 0), 0, box.Caption(), box.GetFont());
   Mirror(forms::Change::Value);
 }
 
 void CheckBoxPeer::Mirror(forms::Change what) {
   if (what == forms::Change::Caption) SetWindowTextW(hwnd_, Widen(box_.Caption()).c_str());
+  if (what == forms::Change::Style) {
+    const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, box_.Flat() ? (style | BS_FLAT) : (style & ~LONG_PTR{BS_FLAT}));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
   if (what == forms::Change::Value) {
     const WPARAM state =
         box_.Value() == 1 ? BST_CHECKED : (box_.Value() == 2 ? BST_INDETERMINATE : BST_UNCHECKED);

@@ -87,7 +87,8 @@ ControlDefinition Check(std::string name, int top, int width, std::string captio
           .foreColor = kSystemWindowText,
           .backColor = kSystemWindow,
           .font = Arial(9),
-          .tabIndex = tabIndex};
+          .tabIndex = tabIndex,
+          .flat = true};
 }
 
 // A skinned push button with the saved values of its instance (sizes in HIMETRIC as the host keeps them).

@@ -19,6 +19,11 @@ bool Control::IsWindowless() const {
   return kind_ == ControlKind::Label || kind_ == ControlKind::Image || kind_ == ControlKind::Shape;
 }
 
+bool Control::TabStop() const {
+  return kind_ == ControlKind::CheckBox || kind_ == ControlKind::ComboBox || kind_ == ControlKind::TextBox ||
+         kind_ == ControlKind::Button;
+}
+
 void Control::Move(int left, int top, int width, int height) {
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   left_ = left;

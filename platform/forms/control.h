@@ -78,6 +78,8 @@ class Control {
   void SetMouseCursor(Cursor cursor) { cursor_ = cursor; }
   int TabIndex() const { return tabIndex_; }
   void SetTabIndex(int index) { tabIndex_ = index; }
+  // Takes the focus with the Tab key: check boxes, lists, text boxes and buttons do.
+  virtual bool TabStop() const;
 
   void AttachPeer(ControlPeer* peer) { peer_ = peer; }
   ControlPeer* Peer() const { return peer_; }

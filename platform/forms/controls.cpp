@@ -107,6 +107,12 @@ void CheckBox::UserToggle() {
   (void)SetValue(value_ == 1 ? 0 : 1);
 }
 
+void CheckBox::SetFlat(bool flat) {
+  if (flat == flat_) return;
+  flat_ = flat;
+  Notify(Change::Style);
+}
+
 void ComboBox::AddItem(std::string_view item) {
   items_.emplace_back(item);
   Notify(Change::Items);

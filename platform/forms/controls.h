@@ -84,8 +84,11 @@ class CheckBox : public Control {
   // 0 unticked, 1 ticked, 2 grey; false for any other value. A change raises Click, also
   // when the program makes it, and only when the value actually changes.
   [[nodiscard]] bool SetValue(int value);
-  // The user clicked the box: ticked becomes unticked, anything else ticked.
+  // The user clicked the box: ticked becomes unticked, anything else (grey too) ticked.
   void UserToggle();
+  // Drawn flat instead of three-dimensional.
+  bool Flat() const { return flat_; }
+  void SetFlat(bool flat);
   const Font& GetFont() const { return font_; }
   void SetFont(const Font& font) { font_ = font; }
   Color BackColor() const { return backColor_; }
@@ -96,6 +99,7 @@ class CheckBox : public Control {
  private:
   std::string caption_;
   int value_ = 0;
+  bool flat_ = false;
   Font font_;
   Color backColor_ = 0x8000000Fu;
   Color foreColor_ = 0x80000012u;

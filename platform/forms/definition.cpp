@@ -35,6 +35,7 @@ void BuildCheckBox(const ControlDefinition& d, CheckBox& box) {
   if (d.foreColor) box.SetForeColor(*d.foreColor);
   if (d.backColor) box.SetBackColor(*d.backColor);
   box.SetCaption(d.caption);
+  box.SetFlat(d.flat);
 }
 
 Control* AddControl(const ControlDefinition& d, Container& parent, const HostedFactory& hosted) {

@@ -39,6 +39,7 @@ struct ControlDefinition {
   bool visible = true;
   bool enabled = true;
   int tabIndex = -1;
+  bool flat = false;  // check boxes: flat instead of three-dimensional
   std::string picture;
   bool filled = false;  // shapes: filled with fillColor, else outline only
   Color fillColor = 0;

@@ -74,7 +74,7 @@ class HostedControl : public Control {
   // The window text that carries the access key ("&x"), if any.
   virtual std::string AccessText() const { return {}; }
   // Takes the focus with the Tab key.
-  virtual bool TabStop() const { return true; }
+  bool TabStop() const override { return true; }
   // Wants the arrow keys for itself instead of the dialog navigation.
   virtual bool WantsArrows() const { return false; }
 

@@ -28,11 +28,9 @@ void Timer::Apply() {
   if (running_) service_.Start(*this, interval_);
 }
 
+// Nothing of the timer is touched after the handler: it may stop, restart or reconfigure it.
 void Timer::Tick() {
-  if (!running_ || inTick_ || !onTimer) return;
-  inTick_ = true;
-  onTimer();
-  inTick_ = false;
+  if (running_ && onTimer) onTimer();
 }
 
 }  // namespace zv::forms

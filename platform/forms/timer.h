@@ -22,8 +22,8 @@ class Timer {
   void SetEnabled(bool enabled);
   bool Running() const { return running_; }
 
-  // Called by the timer service. A tick that arrives while the previous tick's handler is
-  // still running (inside a nested event loop) is dropped.
+  // Called by the timer service. A tick that arrives while an earlier tick's handler still runs
+  // (inside a nested event loop: DoEvents, a message box) is delivered too, inside that handler.
   void Tick();
 
   std::function<void()> onTimer;
@@ -35,7 +35,6 @@ class Timer {
   int interval_ = 0;
   bool enabled_ = false;
   bool running_ = false;
-  bool inTick_ = false;
 };
 
 }  // namespace zv::forms

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/keys.h"
+#include "platform/forms/tab_order.h"
 
 namespace zv::headless {
 
@@ -33,7 +35,8 @@ void VirtualClockTimers::Advance(std::int64_t ms) {
     forms::Timer* timer = next->timer;  // the handler may start or stop timers
     timer->Tick();
   }
-  now_ = end;
+  // A handler that ran a nested event loop may have moved the clock past this call's end.
+  now_ = std::max(now_, end);
 }
 
 void ScriptedMessageBoxes::Show(std::string_view text, forms::MessageIcon icon) {
@@ -133,7 +136,11 @@ Color DefaultSystemColors::Get(int index) {
 void HeadlessBackend::Attach(forms::Control& control) {
   if (control.Kind() == forms::ControlKind::Hosted) {
     auto& hosted = static_cast<forms::HostedControl&>(control);
-    surfaces_[&control] = std::make_unique<HeadlessSurface>(hosted, *text_);
+    auto surface = std::make_unique<HeadlessSurface>(hosted, *text_);
+    surface->onSendTab = [this, &control](bool backward) {
+      if (forms::Form* form = control.OwnerForm()) keyboard_.Send(*form, forms::key::kTab, backward);
+    };
+    surfaces_[&control] = std::move(surface);
     return;
   }
   if (control.Kind() == forms::ControlKind::TextBox) {
@@ -141,10 +148,14 @@ void HeadlessBackend::Attach(forms::Control& control) {
     static_cast<forms::TextBox&>(control).AttachTextPeer(peer.get());
     textPeers_[&control] = std::move(peer);
   } else {
-    auto peer = std::make_unique<RecordingPeer>();
+    auto peer = control.Kind() == forms::ControlKind::CheckBox
+                    ? std::make_unique<RecordingCheckBoxPeer>(static_cast<forms::CheckBox&>(control))
+                    : std::make_unique<RecordingPeer>();
     peer->handle = nextHandle_++;
     if (control.Kind() == forms::ControlKind::Form) {
-      static_cast<forms::Form&>(control).AttachFormPeer(peer.get());
+      auto& form = static_cast<forms::Form&>(control);
+      peer->release = [this, &form] { Release(form); };
+      form.AttachFormPeer(peer.get());
     } else {
       control.AttachPeer(peer.get());
     }
@@ -155,9 +166,48 @@ void HeadlessBackend::Attach(forms::Control& control) {
   }
 }
 
+void HeadlessBackend::Release(const forms::Container& container) {
+  for (const auto& child : container.Children()) {
+    keyboard_.Forget(*child);
+    surfaces_.erase(child.get());
+    if (child->Kind() == forms::ControlKind::PictureBox)
+      Release(static_cast<const forms::Container&>(*child));
+  }
+}
+
 void HeadlessBackend::Load(forms::Form& form) {
   Attach(form);
   if (form.onLoad) form.onLoad();
+}
+
+void HeadlessBackend::Click(forms::Control& control) {
+  if (!control.Visible() || !control.Enabled()) return;
+  if (forms::CanTakeFocus(control)) keyboard_.SetFocus(&control);
+  const Rect r = control.PixelBounds();
+  const Point middle{r.left + r.Width() / 2, r.top + r.Height() / 2};
+  switch (control.Kind()) {
+    case forms::ControlKind::Hosted: {
+      auto& hosted = static_cast<forms::HostedControl&>(control);
+      const float x = float(middle.x - r.left);
+      const float y = float(middle.y - r.top);
+      hosted.OnMouseDown(forms::kLeftButton, 0, x, y);
+      hosted.OnMouseUp(forms::kLeftButton, 0, x, y);
+      hosted.OnClick();
+      break;
+    }
+    case forms::ControlKind::CheckBox:
+      static_cast<forms::CheckBox&>(control).UserToggle();
+      break;
+    case forms::ControlKind::Button:
+      control.RaiseClick();
+      break;
+    default:
+      if (forms::Container* surface = control.Parent(); surface != nullptr && control.IsWindowless()) {
+        surface->RouteMouseDown(forms::kLeftButton, 0, middle);
+        surface->RouteMouseUp(forms::kLeftButton, 0, middle);
+      }
+      break;
+  }
 }
 
 RecordingPeer* HeadlessBackend::PeerOf(const forms::Control& control) {

@@ -13,6 +13,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/menu.h"
 #include "platform/forms/runtime.h"
+#include "platform/headless/headless_keyboard.h"
 #include "platform/headless/headless_surface.h"
 #include "platform/host_text_renderer.h"
 
@@ -24,6 +25,7 @@ class VirtualClockTimers : public forms::TimerService {
   void Start(forms::Timer& timer, int intervalMs) override;
   void Stop(forms::Timer& timer) override;
   // Moves the clock forward, firing each due tick in time order (timers started earlier first on ties).
+  // A handler may advance it again (a nested event loop): the clock never goes back.
   void Advance(std::int64_t ms);
   std::int64_t Now() const { return now_; }
   bool IsRunning(const forms::Timer& timer) const;
@@ -159,6 +161,7 @@ class RecordingPeer : public forms::FormPeer {
   void Activate() override { ++activations; }
   void Destroy() override {
     destroyed = true;
+    if (release) release();
     if (onDestroy) onDestroy();
   }
   std::vector<forms::Change> changes;
@@ -166,6 +169,25 @@ class RecordingPeer : public forms::FormPeer {
   int activations = 0;
   bool destroyed = false;
   std::function<void()> onDestroy;
+  // The backend's own: lets go of the form's controls, as the platform does when the window goes.
+  std::function<void()> release;
+};
+
+// A check box's peer also keeps the state the box shows, as the real control would.
+class RecordingCheckBoxPeer : public RecordingPeer {
+ public:
+  explicit RecordingCheckBoxPeer(const forms::CheckBox& box)
+      : shownValue(box.Value()), shownFlat(box.Flat()), box_(box) {}
+  void Changed(forms::Change what) override {
+    RecordingPeer::Changed(what);
+    shownValue = box_.Value();
+    shownFlat = box_.Flat();
+  }
+  int shownValue;
+  bool shownFlat;
+
+ private:
+  const forms::CheckBox& box_;
 };
 
 class RecordingTextPeer : public forms::TextBoxPeer {
@@ -187,6 +209,11 @@ class RecordingTextPeer : public forms::TextBoxPeer {
 class HeadlessBackend : public forms::FormsBackend {
  public:
   void Load(forms::Form& form) override;
+  // The focus and the keys of every form loaded here; self-drawn controls' SendTab goes to it.
+  HeadlessKeyboard& Keyboard() { return keyboard_; }
+  // A click with the left button in the middle of the control, as the platform delivers it: a control
+  // that takes the focus takes it first.
+  void Click(forms::Control& control);
   RecordingPeer* PeerOf(const forms::Control& control);
   RecordingTextPeer* TextPeerOf(const forms::Control& control);
   HeadlessSurface* SurfaceOf(const forms::Control& control);
@@ -197,11 +224,14 @@ class HeadlessBackend : public forms::FormsBackend {
 
  private:
   void Attach(forms::Control& control);
+  // The form's window is gone: self-drawn controls lose their surfaces and nothing keeps the focus.
+  void Release(const forms::Container& container);
   std::map<const forms::Control*, std::unique_ptr<RecordingPeer>> peers_;
   std::map<const forms::Control*, std::unique_ptr<RecordingTextPeer>> textPeers_;
   std::map<const forms::Control*, std::unique_ptr<HeadlessSurface>> surfaces_;
   HostTextRenderer ownText_;
   TextRenderer* text_ = &ownText_;
+  HeadlessKeyboard keyboard_;
   std::uintptr_t nextHandle_ = 0x1000;
 };
 

@@ -2,6 +2,7 @@
 // test places, and records of presents, regions and keystrokes.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,10 @@ class HeadlessSurface final : public forms::HostedSurface, public forms::Control
   Point CursorInClient() override { return cursor; }
   void SetRegion(const std::vector<Rect>& removed) override { regions.push_back(removed); }
   bool HasFocus() override { return focused; }
-  void SendTab(bool backward) override { tabs.push_back(backward ? "+{Tab}" : "{Tab}"); }
+  void SendTab(bool backward) override {
+    tabs.push_back(backward ? "+{Tab}" : "{Tab}");
+    if (onSendTab) onSendTab(backward);
+  }
   std::uintptr_t WindowHandle() override { return handle; }
   std::uintptr_t DeviceContext() override { return handle + 1; }
 
@@ -36,6 +40,8 @@ class HeadlessSurface final : public forms::HostedSurface, public forms::Control
   int presents = 0;
   std::vector<std::vector<Rect>> regions;
   std::vector<std::string> tabs;
+  // Delivers the keystroke (the runtime's keyboard); without it SendTab only records.
+  std::function<void(bool backward)> onSendTab;
   std::uintptr_t handle = 0x7000;
 
  private:

@@ -10,6 +10,7 @@ void ChildWindowPeer::Create(HWND parent, const wchar_t* windowClass, DWORD styl
                              const std::string& text, const Font& font, int extraHeight) {
   const Rect r = control_.PixelBounds();
   style |= WS_CHILD;
+  if (control_.TabStop()) style |= WS_TABSTOP;
   if (control_.Visible()) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
   hwnd_ = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), style, r.left, r.top, r.Width(),
@@ -33,12 +34,18 @@ HBRUSH ChildWindowPeer::OnColor(HDC dc) {
 
 CheckBoxPeer::CheckBoxPeer(Win32FormsBackend& backend, forms::CheckBox& box, HWND parent)
     : ChildWindowPeer(backend, box), box_(box) {
-  Create(parent, L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, box.Caption(), box.GetFont());
+  // Three states, so that a grey value shows grey; the model decides what a click makes of it.
+  Create(parent, L"BUTTON", BS_3STATE | (box.Flat() ? BS_FLAT : 0), 0, box.Caption(), box.GetFont());
   Mirror(forms::Change::Value);
 }
 
 void CheckBoxPeer::Mirror(forms::Change what) {
   if (what == forms::Change::Caption) SetWindowTextW(hwnd_, Widen(box_.Caption()).c_str());
+  if (what == forms::Change::Style) {
+    const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, box_.Flat() ? (style | BS_FLAT) : (style & ~LONG_PTR{BS_FLAT}));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
   if (what == forms::Change::Value) {
     const WPARAM state =
         box_.Value() == 1 ? BST_CHECKED : (box_.Value() == 2 ? BST_INDETERMINATE : BST_UNCHECKED);
@@ -60,7 +67,7 @@ HBRUSH CheckBoxPeer::OnColor(HDC dc) {
 ComboBoxPeer::ComboBoxPeer(Win32FormsBackend& backend, forms::ComboBox& combo, HWND parent)
     : ChildWindowPeer(backend, combo), combo_(combo) {
   // The window of a drop-down list includes its list.
-  Create(parent, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", combo.GetFont(), 160);
+  Create(parent, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, "", combo.GetFont(), 160);
   Mirror(forms::Change::Items);
 }
 
@@ -84,8 +91,7 @@ void ComboBoxPeer::OnCommand(WORD code) {
 
 TextBoxPeerWin32::TextBoxPeerWin32(Win32FormsBackend& backend, forms::TextBox& text, HWND parent)
     : ChildWindowPeer(backend, text), text_(text) {
-  Create(parent, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, 0, "",
-         text.GetFont());
+  Create(parent, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 0, "", text.GetFont());
   // The default limit of about 32,000 characters would make appends fail silently.
   SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
 }
@@ -129,7 +135,7 @@ void TextBoxPeerWin32::OnCommand(WORD code) {
 
 ButtonPeer::ButtonPeer(Win32FormsBackend& backend, forms::Button& button, HWND parent)
     : ChildWindowPeer(backend, button), button_(button) {
-  Create(parent, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, button.Caption(), button.GetFont());
+  Create(parent, L"BUTTON", BS_PUSHBUTTON, 0, button.Caption(), button.GetFont());
 }
 
 void ButtonPeer::Mirror(forms::Change what) {

@@ -1,8 +1,7 @@
 // Creation of a form's windows and peers, in the order of its definition.
 #include "platform/win32/forms/forms_backend_win32.h"
 
-#include <algorithm>
-
+#include "platform/forms/tab_order.h"
 #include "platform/win32/forms/control_peers_win32.h"
 #include "platform/win32/forms/hosted_window_win32.h"
 
@@ -23,16 +22,9 @@ void Win32FormsBackend::Load(forms::Form& form) {
   if (form.onLoad) form.onLoad();
 }
 
-// Real controls are created in tab order, which is the order keyboard navigation follows.
+// Child windows are stacked in tab order, which is the order the dialog manager's Tab follows.
 void Win32FormsBackend::RealizeChildren(forms::Container& container, SurfaceWindow& surface) {
-  std::vector<forms::Control*> order;
-  for (const auto& child : container.Children()) order.push_back(child.get());
-  std::stable_sort(order.begin(), order.end(), [](const forms::Control* a, const forms::Control* b) {
-    const int ta = a->TabIndex() < 0 ? 1 << 20 : a->TabIndex();
-    const int tb = b->TabIndex() < 0 ? 1 << 20 : b->TabIndex();
-    return ta < tb;
-  });
-  for (forms::Control* child : order) Realize(*child, surface);
+  for (forms::Control* child : forms::ChildrenInTabOrder(container)) Realize(*child, surface);
 }
 
 void Win32FormsBackend::Realize(forms::Control& control, SurfaceWindow& surface) {

@@ -62,6 +62,7 @@ class SurfaceWindow final : public forms::FormPeer {
   void Paint();
   void RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam);
   bool SetLinkCursor();
+  void MoveFocus(WPARAM wParam, LPARAM lParam);
   ChildWindowPeer* ChildOf(HWND child) const;
   bool IsForm() const { return container_.Kind() == forms::ControlKind::Form; }
 

@@ -159,7 +159,7 @@ LRESULT HostedWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       Resized();
       return 0;
     case WM_GETDLGCODE:
-      return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | (control_.WantsArrows() ? DLGC_WANTARROWS : 0);
+      return DialogCode(reinterpret_cast<const MSG*>(lParam));
     case BM_CLICK:
       control_.OnAccessKey();
       return 0;
@@ -181,6 +181,21 @@ LRESULT HostedWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       return DefWindowProcW(hwnd_, msg, wParam, lParam);
   }
+}
+
+// The dialog manager keeps Tab, and the arrows of a control that does not want them, to move the focus;
+// every other keystroke goes to the control. Enter and Esc included, which the dialog manager would turn
+// into its container's default and cancel commands.
+LRESULT HostedWindow::DialogCode(const MSG* keystroke) const {
+  LRESULT code = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | (control_.WantsArrows() ? DLGC_WANTARROWS : 0);
+  if (keystroke == nullptr) return code;
+  const UINT msg = keystroke->message;
+  if (msg != WM_KEYDOWN && msg != WM_CHAR) return code;
+  const WPARAM key = keystroke->wParam;
+  const bool tab = msg == WM_KEYDOWN ? key == VK_TAB : key == L'\t';
+  const bool arrow = msg == WM_KEYDOWN && key >= VK_LEFT && key <= VK_DOWN;
+  if (tab || (arrow && !control_.WantsArrows())) return code;
+  return code | DLGC_WANTMESSAGE;
 }
 
 bool HostedWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -33,6 +33,7 @@ class HostedWindow final : public forms::ControlPeer, public forms::HostedSurfac
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT DialogCode(const MSG* keystroke) const;
   void Resized();
 
   forms::HostedControl& control_;

@@ -153,6 +153,12 @@ LRESULT SurfaceWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
       RouteMouse(msg, wParam, lParam);
       return 0;
+    case WM_NEXTDLGCTL:
+      MoveFocus(wParam, lParam);
+      return 0;
+    case WM_CLOSE:
+      // A page is no window of its own to close: a multi-line text box asks its parent for that on Esc.
+      return 0;
     case WM_CAPTURECHANGED:
       if (!releasingCapture_) container_.CancelCapture();
       return 0;
@@ -269,6 +275,15 @@ void SurfaceWindow::RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
+}
+
+// The request a control makes of its dialog (a multi-line text box on Tab and Shift+Tab): the focus goes
+// to the given window, or along the form's tab order.
+void SurfaceWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {
+  HWND root = GetAncestor(hwnd_, GA_ROOT);
+  HWND next =
+      LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(root, GetFocus(), wParam != 0);
+  if (next != nullptr) SetFocus(next);
 }
 
 bool SurfaceWindow::SetLinkCursor() {

@@ -205,6 +205,19 @@ TEST_F(FormVelkanTest, TheRefreshFollowsTheMachineAndRepaintsNothingWhenUnchange
   EXPECT_EQ(LabelAt("LabelMemoryAll").Caption(), "0 bytes");
 }
 
+TEST_F(FormVelkanTest, ASeparatorChangedWhileRunningShowsAtTheNextRefresh) {
+  Load();
+  const struct {
+    const char* separator;
+    const char* left;
+  } ticks[] = {{",", "3,27 GB"}, {"", "3.27 GB"}, {".", "3.27 GB"}};
+  for (const auto& t : ticks) {
+    regional.decimal = t.separator;
+    host.timers.Advance(200);
+    EXPECT_EQ(LabelAt("LabelMemoryLeft").Caption(), t.left) << "separator '" << t.separator << "'";
+  }
+}
+
 TEST_F(FormVelkanTest, StartUpAddsTheTaskbarStyles) {
   windows.styles[0x1000] = 0x80000000;  // WS_POPUP, the window's handle in the headless backend
   Load();

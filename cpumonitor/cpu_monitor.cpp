@@ -115,7 +115,8 @@ bool CpuMonitor::Reset() {
 }
 
 std::string CpuMonitor::FormatFilesize(double value) {
-  return cpumonitor::FormatFilesize(value, regional_.ThousandsSeparator(), regional_.DecimalSeparator());
+  return cpumonitor::FormatFilesize(value, regional_.ThousandsSeparator(),
+                                    platform::DecimalSeparatorOrPoint(regional_));
 }
 
 }  // namespace zv::cpumonitor

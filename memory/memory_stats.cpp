@@ -52,13 +52,14 @@ std::string FormatByteSize(std::uint64_t count, std::string_view decimalSeparato
 
 ModuleGetMemoryStats2018::ModuleGetMemoryStats2018(platform::MemoryStatusSource& source,
                                                    platform::RegionalSettings& regional)
-    : source_(source), decimalSeparator_(regional.DecimalSeparator()) {}
+    : source_(source), regional_(regional) {}
 
 void ModuleGetMemoryStats2018::CollectMemoryStats() {
   platform::MemoryStatusEx status;
   if (!source_.QueryEx(status)) status = {};
-  memoryTotalText_ = FormatByteSize(status.totalPhys, decimalSeparator_);
-  memoryAvailText_ = FormatByteSize(status.availPhys, decimalSeparator_);
+  const std::string separator = platform::DecimalSeparatorOrPoint(regional_);
+  memoryTotalText_ = FormatByteSize(status.totalPhys, separator);
+  memoryAvailText_ = FormatByteSize(status.availPhys, separator);
   memoryLoadText_ = std::to_string(status.memoryLoad) + "%";
 }
 

@@ -19,7 +19,8 @@ class ModuleGetMemoryStats2018 {
  public:
   ModuleGetMemoryStats2018(platform::MemoryStatusSource& source, platform::RegionalSettings& regional);
 
-  // One platform call; a failed call leaves the zeroed record: 0%, 0 bytes, 0 bytes.
+  // One platform call; a failed call leaves the zeroed record: 0%, 0 bytes, 0 bytes. The decimal
+  // separator is read each time, so a change in the regional settings shows at the next refresh.
   void CollectMemoryStats();
 
   const std::string& MemoryTotalText() const { return memoryTotalText_; }
@@ -28,7 +29,7 @@ class ModuleGetMemoryStats2018 {
 
  private:
   platform::MemoryStatusSource& source_;
-  std::string decimalSeparator_;
+  platform::RegionalSettings& regional_;
   std::string memoryTotalText_;
   std::string memoryAvailText_;
   std::string memoryLoadText_;

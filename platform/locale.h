@@ -15,4 +15,11 @@ class RegionalSettings {
   virtual std::string TimeOfDay() = 0;
 };
 
+// The separator to write decimals with: the user's at this moment, or "." when the platform gives
+// none, so that the decimals never run into the whole part.
+inline std::string DecimalSeparatorOrPoint(RegionalSettings& regional) {
+  std::string separator = regional.DecimalSeparator();
+  return separator.empty() ? "." : separator;
+}
+
 }  // namespace zv::platform

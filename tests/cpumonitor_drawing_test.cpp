@@ -49,6 +49,21 @@ std::set<int> ColumnsOnRow(const Canvas& canvas, int y, Color color) {
   return columns;
 }
 
+std::set<int> RowsOnColumn(const Canvas& canvas, int x, Color color) {
+  std::set<int> rows;
+  for (int y = 0; y < canvas.Height(); ++y) {
+    if (canvas.GetPixel(x, y) == color) rows.insert(y);
+  }
+  return rows;
+}
+
+// Lines from 0 every `step` while they lie within `last`, and the frame's line at `last`.
+std::set<int> GridLines(int step, int last) {
+  std::set<int> lines = {last};
+  for (int at = 0; at <= last; at += step) lines.insert(at);
+  return lines;
+}
+
 struct Expected {
   int x, y;
   Color color;
@@ -311,6 +326,32 @@ TEST(CpuMonitorGrid, AStepRoundingToZeroDrawsNoLinesThatWay) {
     for (const Expected& e : c.pixels) {
       EXPECT_EQ(rig.Pixel(e.x, e.y), e.color) << c.width << " x " << c.height << " at " << e.x << "," << e.y;
     }
+  }
+}
+
+// The steps are (W - 1) / 11 and (H - 1) / 6 rounded to the nearest, halves to even. The lines are read
+// on row 1 and column 1, which no line of the other direction covers.
+TEST(CpuMonitorGrid, StepsRoundToTheNearestWithHalvesToEven) {
+  const struct {
+    int width, height;
+    int stepX, stepY;
+  } cases[] = {
+      {411, 41, 37, 7},  // the status page's instance: 37.27 and 6.67
+      {41, 41, 4, 7},    // 3.64 and 6.67, where truncating gives 3 and 6
+      {18, 10, 2, 2},    // 1.55, and 1.5 going up to the even 2
+      {100, 16, 9, 2},   // 2.5 going down to the even 2
+      {100, 22, 9, 4},   // 3.5 going up to the even 4
+  };
+  for (const auto& c : cases) {
+    MonitorRig rig(c.width, c.height);
+    forms::PropertyBag bag = Bag(false, false);
+    bag.Set("ScrollGrid", false);
+    rig.Load(bag);
+    rig.Tick();
+    EXPECT_EQ(ColumnsOnRow(rig.canvas(), 1, kGrid), GridLines(c.stepX, c.width - 1))
+        << c.width << " x " << c.height;
+    EXPECT_EQ(RowsOnColumn(rig.canvas(), 1, kGrid), GridLines(c.stepY, c.height - 1))
+        << c.width << " x " << c.height;
   }
 }
 

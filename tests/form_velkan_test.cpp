@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/main_window_rig.h"
+#include "tests/settings_files.h"
+#include "tests/startup_journal.h"
 
 namespace zv::mainwindow {
 namespace {
@@ -205,12 +207,183 @@ TEST_F(FormVelkanTest, TheRefreshFollowsTheMachineAndRepaintsNothingWhenUnchange
   EXPECT_EQ(LabelAt("LabelMemoryAll").Caption(), "0 bytes");
 }
 
+TEST_F(FormVelkanTest, ASeparatorChangedWhileRunningShowsAtTheNextRefresh) {
+  Load();
+  const struct {
+    const char* separator;
+    const char* left;
+  } ticks[] = {{",", "3,27 GB"}, {"", "3.27 GB"}, {".", "3.27 GB"}};
+  for (const auto& t : ticks) {
+    regional.decimal = t.separator;
+    host.timers.Advance(200);
+    EXPECT_EQ(LabelAt("LabelMemoryLeft").Caption(), t.left) << "separator '" << t.separator << "'";
+  }
+}
+
 TEST_F(FormVelkanTest, StartUpAddsTheTaskbarStyles) {
   windows.styles[0x1000] = 0x80000000;  // WS_POPUP, the window's handle in the headless backend
   Load();
   ASSERT_EQ(form().Handle(), 0x1000u);
   EXPECT_EQ(windows.styles[0x1000], 0x800A0000);
 }
+
+// The window on journaled services: the platform calls and the control changes of its start-up, in one
+// journal, named after the start-up steps they belong to.
+struct StartUpCase {
+  const char* name;
+  const char* settings;
+  std::vector<std::string> steps;
+  friend void PrintTo(const StartUpCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class StartUpOrderTest : public ::testing::TestWithParam<StartUpCase>,
+                         protected zv::testing::MainWindowFakes {
+ protected:
+  StartUpOrderTest() { host.app.folder = files.AppFolder(); }
+
+  // The steps of Form_Load in the order their effects came; what loading did before it (the form's
+  // timers starting) is left out.
+  std::vector<std::string> Start() {
+    forms::Form& form = window.GetForm();
+    form.onLoad = [this, &form, load = std::move(form.onLoad)] {
+      Watch(form);
+      journal.lines.clear();
+      load();
+    };
+    host.backend.Load(form);
+    std::vector<std::string> steps;
+    for (const std::string& line : journal.lines) {
+      const std::string step = StepOf(line);
+      if (steps.empty() || steps.back() != step) steps.push_back(step);
+    }
+    return steps;
+  }
+
+  void Watch(forms::Container& container) {
+    for (const auto& child : container.Children()) {
+      Control* control = child.get();
+      if (auto* peer = host.backend.PeerOf(*control)) {
+        peer->onChanged = [this, control](forms::Change what) { journal.Write(Describe(*control, what)); };
+      }
+      if (control->Kind() == forms::ControlKind::PictureBox) Watch(static_cast<forms::Container&>(*control));
+    }
+    if (&container != &window.GetForm()) return;
+    host.backend.PeerOf(container)->onChanged = [this](forms::Change what) {
+      if (what == forms::Change::Visible) {
+        journal.Write(window.GetForm().Visible() ? "main window shown" : "main window hidden");
+      }
+    };
+    // The graph's repaint makes no call of its own: it is noted before the next line that comes.
+    const headless::HeadlessSurface* graph = host.backend.SurfaceOf(*container.Find("CpuMonitor"));
+    journal.beforeEach = [this, graph, seen = graph->presents]() mutable {
+      if (graph->presents == seen) return;
+      seen = graph->presents;
+      journal.lines.push_back("graph presented");
+    };
+  }
+
+  // "ImageMin(2) Visible".
+  static std::string Describe(const Control& control, forms::Change what) {
+    static const char* const kChanges[] = {"Bounds", "Visible", "Enabled", "Caption", "Style",
+                                           "Value",  "Text",    "Items",   "Picture"};
+    return control.Name() + "(" + std::to_string(control.Index()) + ") " + kChanges[static_cast<int>(what)];
+  }
+
+  // The step a journal line belongs to; a line of no step stays as it is.
+  static std::string StepOf(const std::string& line) {
+    static const struct {
+      const char* start;
+      const char* end;
+      const char* step;
+    } kSteps[] = {
+        {"graph presented", "", "graph repainted"},
+        {"privilege SeDebugPrivilege", "", "debug privilege"},
+        {"memory status", "", "memory texts"},
+        {"LabelMemory", "", "memory texts"},
+        {"ImageMin", "Bounds", "chrome placed"},
+        {"ImageExit", "Bounds", "chrome placed"},
+        {"Picture", "Bounds", "pages placed"},
+        {"Picture", "Visible", "status page shown"},
+        {"ImageMin", "Visible", "chrome looks"},
+        {"ImageExit", "Visible", "chrome looks"},
+        {"Image", "Bounds", "navigation placed"},
+        {"Image", "Visible", "navigation looks"},
+        {"ComboInterval", "Items", "interval list"},
+        {"ComboInterval", "Text", "interval chosen"},
+        {"settings file", "", "settings loaded"},
+        {"Check", "Value", "settings loaded"},
+        {"registry", "", "start-with-Windows entry"},
+        {"TimerSame", "", "mini window"},
+        {"topmost", "", "mini window"},
+        {"TimerAutoFreeMemory", "", "automatic release"},
+        {"LabelAutoFreeMemory", "", "automatic release"},
+        {"ComboInterval", "Enabled", "automatic release"},
+        {"window style", "", "taskbar style"},
+        {"message registered TaskbarCreated", "", "TaskbarCreated registered"},
+        {"tray icon", "", "tray icon"},
+        {"window procedure hooked", "", "window procedure hooked"},
+    };
+    for (const auto& s : kSteps) {
+      if (line.starts_with(s.start) && line.ends_with(s.end)) return s.step;
+    }
+    return line;
+  }
+
+  static forms::Runtime Journaled(forms::Runtime runtime, forms::TimerService& timers,
+                                  forms::WindowProcedureHooks& hooks) {
+    runtime.timers = &timers;
+    runtime.hooks = &hooks;
+    return runtime;
+  }
+
+  zv::testing::SettingsFolder files;
+  zv::testing::Journal journal;
+  zv::testing::JournaledMemoryStatus journaledMemory{memory, journal};
+  zv::testing::JournaledWindowMessages journaledWindows{windows, journal};
+  zv::testing::JournaledPrivileges journaledPrivileges{privileges, journal};
+  zv::testing::JournaledProfileFile journaledProfile{profile, journal};
+  zv::testing::JournaledRegistry journaledRegistry{registry, journal};
+  zv::testing::JournaledNotifyIcons journaledIcons{notifyIcons, journal};
+  zv::testing::JournaledTimers journaledTimers{host.timers, journal};
+  zv::testing::JournaledWindowHooks journaledHooks{host.hooks, journal};
+  forms::Runtime runtime = Journaled(host.runtime, journaledTimers, journaledHooks);
+  FormVelkan window{runtime,
+                    {journaledMemory, regional, shell, journaledWindows, processes, journaledPrivileges,
+                     journaledProfile, journaledRegistry, journaledIcons, counters}};
+};
+
+TEST_P(StartUpOrderTest, RunsItsStepsInOrder) {
+  files.Seed(GetParam().settings);
+  EXPECT_EQ(Start(), GetParam().steps);
+}
+
+// Every box ticked: the window stays hidden (it was never shown, so hiding it changes nothing) and the
+// mini window comes up. Every box unticked: no mini window, and the window is shown last of all.
+INSTANTIATE_TEST_SUITE_P(
+    Settings, StartUpOrderTest,
+    ::testing::Values(
+        StartUpCase{"EveryBoxTicked",
+                    "[VK]\r\nAutorun=1\r\nAutomin=1\r\nShowMiniWindow=1\r\nAuroFreeMemory=1\r\nInterval=3 "
+                    "分钟\r\n",
+                    {"graph repainted",  "debug privilege",
+                     "memory texts",     "chrome placed",
+                     "pages placed",     "status page shown",
+                     "chrome looks",     "navigation placed",
+                     "navigation looks", "interval list",
+                     "interval chosen",  "settings loaded",
+                     "interval chosen",  "start-with-Windows entry",
+                     "mini window",      "automatic release",
+                     "taskbar style",    "TaskbarCreated registered",
+                     "tray icon",        "window procedure hooked"}},
+        StartUpCase{"EveryBoxUnticked",
+                    "[VK]\r\nAutorun=0\r\nAutomin=0\r\nShowMiniWindow=0\r\nAuroFreeMemory=0\r\nInterval=5 "
+                    "分钟\r\n",
+                    {"graph repainted", "debug privilege", "memory texts", "chrome placed", "pages placed",
+                     "status page shown", "chrome looks", "navigation placed", "navigation looks",
+                     "interval list", "interval chosen", "settings loaded", "start-with-Windows entry",
+                     "automatic release", "taskbar style", "TaskbarCreated registered", "tray icon",
+                     "window procedure hooked", "main window shown"}}),
+    [](const ::testing::TestParamInfo<StartUpCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zv::mainwindow

@@ -1,6 +1,8 @@
 // The release pass, the free-memory command, the records log and the automatic release.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "memory/working_set.h"
 #include "tests/main_window_rig.h"
 
@@ -180,6 +182,37 @@ TEST_F(AutomaticReleaseTest, ASmallerIntervalReleasesOnTheNextTickAndAnUnknownOn
   EXPECT_EQ(ReleaseTimes(), (std::vector<std::int64_t>{101}));
   EXPECT_EQ(window.AutoFreeTicks(), 1);
 }
+
+// Each entry's first release comes at its limit (not a tick sooner or later), the next one a tick sooner
+// than a full interval after it; a text that is none of the four entries releases on every tick.
+struct IntervalCase {
+  const char* name;
+  const char* interval;
+  std::int64_t seconds;
+  std::vector<std::int64_t> releases;
+  friend void PrintTo(const IntervalCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class IntervalLimitTest : public AutomaticReleaseTest, public ::testing::WithParamInterface<IntervalCase> {};
+
+TEST_P(IntervalLimitTest, ReleasesAtTheLimitAndAgainOneTickSooner) {
+  const IntervalCase& c = GetParam();
+  auto& list = static_cast<forms::ComboBox&>(*form().Find("ComboInterval"));
+  if (std::ranges::find(list.Items(), c.interval) == list.Items().end()) list.AddItem(c.interval);
+  SwitchOn(c.interval);
+  host.timers.Advance(c.seconds * 1000);
+  EXPECT_EQ(ReleaseTimes(), c.releases);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, IntervalLimitTest,
+                         ::testing::Values(IntervalCase{"OneMinute", "1 分钟", 119, {60, 119}},
+                                           IntervalCase{"ThreeMinutes", "3 分钟", 359, {180, 359}},
+                                           IntervalCase{"FiveMinutes", "5 分钟", 599, {300, 599}},
+                                           IntervalCase{"TenMinutes", "10 分钟", 1199, {600, 1199}},
+                                           IntervalCase{"UnknownText", "2 分钟", 3, {1, 2, 3}}),
+                         [](const ::testing::TestParamInfo<IntervalCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(UsedMemory, WholeMegabytesFromThe64BitStatus) {
   platform::FakeMemoryStatus memory;

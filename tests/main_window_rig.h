@@ -16,9 +16,11 @@
 
 namespace zv::testing {
 
-struct MainWindowRig {
-  MainWindowRig() { memory.ex = {.memoryLoad = 57, .totalPhys = 8589934592ull, .availPhys = 3512893440ull}; }
-  void Load() { host.backend.Load(window.GetForm()); }
+// The runtime and the fakes, for a test that builds the window on services of its own.
+struct MainWindowFakes {
+  MainWindowFakes() {
+    memory.ex = {.memoryLoad = 57, .totalPhys = 8589934592ull, .availPhys = 3512893440ull};
+  }
 
   headless::HeadlessRuntime host;
   platform::FakeMemoryStatus memory;
@@ -31,6 +33,11 @@ struct MainWindowRig {
   platform::FakeRegistry registry;
   platform::FakeNotifyIcons notifyIcons;
   platform::FakeSystemCounters counters;
+};
+
+struct MainWindowRig : MainWindowFakes {
+  void Load() { host.backend.Load(window.GetForm()); }
+
   mainwindow::FormVelkan window{
       host.runtime,
       {memory, regional, shell, windows, processes, privileges, profile, registry, notifyIcons, counters}};

@@ -57,6 +57,33 @@ TEST(CollectMemoryStats, FormatsTheThreeFields) {
   EXPECT_EQ(stats.MemoryAvailText(), "3.27 GB");
 }
 
+TEST(CollectMemoryStats, TakesTheSeparatorOfTheMomentAndAPointWhenThereIsNone) {
+  platform::FakeMemoryStatus status;
+  platform::FakeRegionalSettings regional;
+  status.ex = {.memoryLoad = 45, .totalPhys = 1536, .availPhys = 3512893440ull};
+  ModuleGetMemoryStats2018 stats(status, regional);
+  const struct {
+    const char* separator;
+    const char* total;
+    const char* avail;
+  } cases[] = {
+      {".", "1.5 KB", "3.27 GB"},
+      {",", "1,5 KB", "3,27 GB"},  // the user changed it while the program runs
+      {"", "1.5 KB", "3.27 GB"},   // the platform gave nothing
+      {"\xD9\xAB",
+       "1\xD9\xAB"
+       "5 KB",
+       "3\xD9\xAB"
+       "27 GB"},  // U+066B, two bytes in UTF-8
+  };
+  for (const auto& c : cases) {
+    regional.decimal = c.separator;
+    stats.CollectMemoryStats();
+    EXPECT_EQ(stats.MemoryTotalText(), c.total) << "separator '" << c.separator << "'";
+    EXPECT_EQ(stats.MemoryAvailText(), c.avail) << "separator '" << c.separator << "'";
+  }
+}
+
 TEST(CollectMemoryStats, AFailedCallGivesTheZeroedTexts) {
   platform::FakeMemoryStatus status;
   platform::FakeRegionalSettings regional;

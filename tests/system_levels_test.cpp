@@ -393,5 +393,25 @@ TEST(FormatFilesize, FollowsTheUsersSeparators) {
             "656,61 GB");  // a no-break space
 }
 
+TEST(FormatFilesize, TheMonitorTakesTheSeparatorsOfTheMomentAndAPointWhenThereIsNone) {
+  testing::MonitorRig rig;
+  const struct {
+    const char* thousands;
+    const char* decimal;
+    const char* text;
+  } cases[] = {
+      {",", ".", "4,656.61 GB"},
+      {".", ",", "4.656,61 GB"},  // the user changed them while the program runs
+      {"\xC2\xA0", "",
+       "4\xC2\xA0"
+       "656.61 GB"},  // no decimal separator from the platform
+  };
+  for (const auto& c : cases) {
+    rig.regional.thousands = c.thousands;
+    rig.regional.decimal = c.decimal;
+    EXPECT_EQ(rig.monitor.FormatFilesize(5e12), c.text) << "decimal '" << c.decimal << "'";
+  }
+}
+
 }  // namespace
 }  // namespace zv::cpumonitor

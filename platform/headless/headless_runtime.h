@@ -156,7 +156,10 @@ class DefaultSystemColors : public forms::SystemColors {
 // Records what the model asked each control's peer to mirror.
 class RecordingPeer : public forms::FormPeer {
  public:
-  void Changed(forms::Change what) override { changes.push_back(what); }
+  void Changed(forms::Change what) override {
+    changes.push_back(what);
+    if (onChanged) onChanged(what);
+  }
   std::uintptr_t Handle() const override { return handle; }
   void Activate() override { ++activations; }
   void Destroy() override {
@@ -169,6 +172,8 @@ class RecordingPeer : public forms::FormPeer {
   int activations = 0;
   bool destroyed = false;
   std::function<void()> onDestroy;
+  // Sees each change as it comes, e.g. to put changes of several controls in one order.
+  std::function<void(forms::Change)> onChanged;
   // The backend's own: lets go of the form's controls, as the platform does when the window goes.
   std::function<void()> release;
 };

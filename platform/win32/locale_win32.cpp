@@ -1,4 +1,5 @@
-// Separators from GetLocaleInfoEx, the time of day from GetTimeFormatEx, both for the user's locale.
+// Separators from GetLocaleInfoW, the time of day from GetTimeFormatW, both for the user's locale;
+// the locale-name (Ex) forms are missing on XP.
 #include "platform/win32/locale_win32.h"
 
 #include "platform/win32/text_win32.h"
@@ -10,8 +11,7 @@ namespace {
 // Both values are at most four characters; the buffer holds more than the platform ever gives.
 std::string LocaleText(LCTYPE type) {
   wchar_t buffer[16];
-  const int length =
-      GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, static_cast<int>(std::size(buffer)));
+  const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, static_cast<int>(std::size(buffer)));
   if (length <= 1) return {};
   return Narrow(std::wstring_view(buffer, static_cast<size_t>(length - 1)));
 }
@@ -24,8 +24,8 @@ std::string Win32RegionalSettings::ThousandsSeparator() { return LocaleText(LOCA
 
 std::string Win32RegionalSettings::TimeOfDay() {
   wchar_t buffer[80];
-  const int length = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, buffer,
-                                     static_cast<int>(std::size(buffer)));
+  const int length =
+      GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buffer, static_cast<int>(std::size(buffer)));
   if (length <= 1) return {};
   return Narrow(std::wstring_view(buffer, static_cast<size_t>(length - 1)));
 }

@@ -13,7 +13,7 @@
 #ifndef _UNICODE
 #define _UNICODE
 #endif
-// GetLocaleInfoEx and GetTimeFormatEx need Vista's declarations.
+// Declarations up to Windows 7; what XP lacks is bound late with GetProcAddress.
 #ifndef _WIN32_WINNT
 #define _WIN32_WINNT 0x0601
 #endif

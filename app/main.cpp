@@ -1,9 +1,12 @@
-// Zorvane's entry point: wires the Win32 platform to the main window and runs the message loop.
+// Zorvane's entry point: one copy per session; it wires the Win32 platform to the main window and runs
+// the message loop.
 #include "mainwindow/form_velkan.h"
+#include "mainwindow/single_instance.h"
 #include "platform/win32/forms/forms_backend_win32.h"
 #include "platform/win32/forms/popup_menu_win32.h"
 #include "platform/win32/forms/runtime_win32.h"
 #include "platform/win32/forms/window_hooks_win32.h"
+#include "platform/win32/instance_guard_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/memory_status_win32.h"
 #include "platform/win32/notify_icon_win32.h"
@@ -15,7 +18,9 @@
 #include "platform/win32/token_privileges_win32.h"
 #include "platform/win32/window_messages_win32.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+namespace {
+
+int RunProgram(HINSTANCE instance, zv::platform::Win32WindowMessages& windows) {
   using namespace zv::platform;
 
   Win32TimerService timers(instance);
@@ -37,7 +42,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32MemoryStatus memory;
   Win32RegionalSettings regional;
   Win32ShellExecutor shell;
-  Win32WindowMessages windows;
   Win32ProcessList processes;
   Win32TokenPrivileges privileges;
   Win32ProfileFile profile;
@@ -48,4 +52,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                                   profile, registry, notifyIcons, counters});
   backend.Load(mainWindow.GetForm());
   return loop.Run();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Before anything else: a later start must not touch the settings, the registry or the tray.
+  zv::platform::Win32InstanceGuard guard;
+  zv::platform::Win32WindowMessages windows;
+  return zv::mainwindow::RunSingleInstance(guard, windows, [&] { return RunProgram(instance, windows); });
 }

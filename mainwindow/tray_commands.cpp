@@ -37,8 +37,8 @@ void FormVelkan::ShowMiniWindow() {
   if (!exiting_) MiniWindow().Show();
 }
 
-// At the end of start-up: "TaskbarCreated" is registered, the icon added, then the hook put in front of the
-// window's procedure.
+// At the end of start-up: "TaskbarCreated" and the show message are registered, the icon added, then the
+// hook put in front of the window's procedure.
 void FormVelkan::InstallTrayIcon() {
   if (trayIcon_) return;
   trayIcon_ = std::make_unique<tray::ModuleTrayIcon>(services_.notifyIcons, *runtime_.app);
@@ -50,6 +50,7 @@ void FormVelkan::InstallTrayIcon() {
                           .showTrayMenu = [this] { ShowTrayMenu(); },
                           .addTrayIcon = [this] { trayIcon_->AddTrayIcon(form_.Handle()); }});
     subClass_->RegisterTaskbarCreated();
+    subClass_->RegisterShowMainWindow();
   }
   trayIcon_->AddTrayIcon(form_.Handle());
   if (subClass_) subClass_->Install(form_.Handle());

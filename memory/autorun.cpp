@@ -1,6 +1,9 @@
 // The start-with-Windows entry: the value "VK" under a Run key of the registry.
 #include "memory/autorun.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace zv::memory {
 namespace {
 
@@ -27,7 +30,26 @@ void DeleteValue(platform::Registry& registry, RegistryRoot root) {
   (void)registry.DeleteValue(run.key, kAutorunValueName);
 }
 
-// Read access is enough to look, so this also answers for a key the account may not change.
+std::string_view Unquoted(std::string_view command) {
+  while (!command.empty() && command.front() == ' ') command.remove_prefix(1);
+  while (!command.empty() && command.back() == ' ') command.remove_suffix(1);
+  if (command.size() >= 2 && command.front() == '"' && command.back() == '"') {
+    command = command.substr(1, command.size() - 2);
+  }
+  return command;
+}
+
+char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Read access is enough to look, so these two also answer for a key the account may not change.
+std::optional<std::string> ReadValue(platform::Registry& registry, RegistryRoot root) {
+  const platform::KeyResult run = registry.OpenKey(root, kRunKeyPath, platform::regaccess::kRead);
+  if (!run.key) return std::nullopt;
+  platform::StringResult value = registry.QueryString(run.key, kAutorunValueName);
+  if (value.status != platform::regstatus::kSuccess) return std::nullopt;
+  return std::move(value.value);
+}
+
 bool HoldsValue(platform::Registry& registry, RegistryRoot root) {
   const platform::KeyResult run = registry.OpenKey(root, kRunKeyPath, platform::regaccess::kRead);
   if (!run.key) return false;
@@ -43,9 +65,21 @@ std::string AutorunCommand(forms::Application& app) {
   return command;
 }
 
+bool SameAutorunCommand(std::string_view a, std::string_view b) {
+  a = Unquoted(a);
+  b = Unquoted(b);
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
 AutorunChange AddAutorunEntry(platform::Registry& registry, forms::Application& app) {
   const std::string command = AutorunCommand(app);
-  if (WriteValue(registry, RegistryRoot::kLocalMachine, command)) {
+  const auto machineHolds = [&] {
+    const std::optional<std::string> machine = ReadValue(registry, RegistryRoot::kLocalMachine);
+    return machine && SameAutorunCommand(*machine, command);
+  };
+  // A user's copy beside the machine's entry would start the program twice at logon.
+  if (WriteValue(registry, RegistryRoot::kLocalMachine, command) || machineHolds()) {
     DeleteValue(registry, RegistryRoot::kCurrentUser);
     return {};
   }

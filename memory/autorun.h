@@ -24,9 +24,15 @@ struct AutorunChange {
 // two separators ("C:\\Zorvane.exe"), as the folder is reported with one.
 std::string AutorunCommand(forms::Application& app);
 
-// Writes the entry under the machine's Run key and removes the current user's, so the program starts
-// once; where the machine's key refuses (no administrative rights) the entry goes under the user's.
+// Registers the program exactly once where it can: under the machine's Run key when it takes the entry
+// or already holds this command (an earlier run with administrative rights), the user's copy then
+// removed; otherwise under the user's key. A machine value with another command that this account cannot
+// change (a moved or second copy) stays; the single-instance guard makes the double start harmless.
 AutorunChange AddAutorunEntry(platform::Registry& registry, forms::Application& app);
+
+// Whether two Run values start the same executable: quotation marks around the path and the letter case
+// make no difference.
+bool SameAutorunCommand(std::string_view a, std::string_view b);
 
 // Removes the value from both Run keys; done when neither holds it afterwards, also when there was none.
 AutorunChange RemoveAutorunEntry(platform::Registry& registry);

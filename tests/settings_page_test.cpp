@@ -172,6 +172,33 @@ TEST_F(SettingsPageTest, StartWithWindowsFallsBackToTheUsersKeyAndReportsARefusa
             "[VK]\r\nAutorun=0\r\nAutomin=0\r\nShowMiniWindow=0\r\nAuroFreeMemory=0\r\nInterval=5 分钟\r\n");
 }
 
+// An earlier run with administrative rights left the machine's entry; a standard account cannot change it.
+TEST_F(SettingsPageTest, UnderTheMachinesEntryAStandardAccountKeepsTheProgramRegisteredOnce) {
+  files.Seed("[VK]\r\nAutorun=1\r\nAutomin=0\r\nShowMiniWindow=0\r\nAuroFreeMemory=0\r\nInterval=5 分钟\r\n");
+  const std::string exe = QuotedExe();
+  platform::FakeRegistry::Value value{platform::regtype::kString, {exe.begin(), exe.end()}};
+  value.data.push_back(0);
+  registry.PutValue(RegistryRoot::kLocalMachine, kRun, "VK", value);
+  registry.PutValue(RegistryRoot::kCurrentUser, kRun, "VK", value);  // a second entry from an older version
+  registry.SetReadOnly(RegistryRoot::kLocalMachine, true);
+  Load();
+  EXPECT_EQ(Entry(RegistryRoot::kLocalMachine), exe);
+  EXPECT_EQ(Entry(RegistryRoot::kCurrentUser), std::nullopt);  // start-up's Run-key step
+
+  page.Click("CommandOK");
+  EXPECT_EQ(Entry(RegistryRoot::kCurrentUser), std::nullopt);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"设置已保存。"});
+
+  page.Box("CheckAutorun").UserToggle();
+  page.Click("CommandOK");
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1],
+            "开机自启动无法更改：无法修改注册表 "
+            "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run。");
+  EXPECT_EQ(Entry(RegistryRoot::kLocalMachine), exe);
+  EXPECT_EQ(registry.OpenKeys(), 0);
+}
+
 TEST_F(SettingsPageTest, TheFileFollowsTheApplicationFolderAtEveryCall) {
   Load();
   page.Click("CommandOK");

@@ -8,6 +8,7 @@
 
 #include "platform/fake/fake_window_messages.h"
 #include "platform/headless/headless_runtime.h"
+#include "platform/instance_guard.h"
 #include "tests/main_window_rig.h"
 #include "tray/module_sub_class.h"
 #include "tray/module_tray_icon.h"
@@ -21,6 +22,7 @@ class SubClassTest : public ::testing::Test {
  protected:
   SubClassTest() {
     subClass.RegisterTaskbarCreated();
+    subClass.RegisterShowMainWindow();
     subClass.Install(kWindow);
     hooks.savedResult = 77;
   }
@@ -46,9 +48,12 @@ class SubClassTest : public ::testing::Test {
                                       .addTrayIcon = [this] { actions += "add icon"; }}};
 };
 
-TEST_F(SubClassTest, TheIconsTwoActionsAndTheShellsRestart) {
+TEST_F(SubClassTest, TheIconsTwoActionsTheShellsRestartAndASecondStart) {
   const std::uint32_t taskbarCreated = windows.RegisterMessage("TaskbarCreated");
+  const std::uint32_t showMainWindow = windows.RegisterMessage(platform::kShowMainWindowMessageName);
   EXPECT_EQ(subClass.TaskbarCreatedMessage(), taskbarCreated);
+  EXPECT_EQ(subClass.ShowMainWindowMessage(), showMainWindow);
+  EXPECT_NE(showMainWindow, taskbarCreated);
   EXPECT_EQ(subClass.PrevWindowProc(), headless::HeadlessWindowHooks::OwnProcedure(kWindow));
   struct Case {
     std::uint32_t message;
@@ -60,6 +65,8 @@ TEST_F(SubClassTest, TheIconsTwoActionsAndTheShellsRestart) {
       {kTrayCallbackMessage, kWmRButtonDown, "menu -> 0"},
       {taskbarCreated, 0, "add icon -> 0"},
       {taskbarCreated, kWmRButtonDown, "add icon -> 0"},
+      {showMainWindow, 0, "restore -> 0"},
+      {showMainWindow, kWmRButtonDown, "restore -> 0"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Route(c.message, c.lParam), c.expected)

@@ -1,7 +1,8 @@
-// Routing of the main window's messages: two icon actions, the icon's return after a shell restart,
-// everything else to the window's own procedure.
+// Routing of the main window's messages: two icon actions, the icon's return after a shell restart, the
+// main window brought forward by a later start, everything else to the window's own procedure.
 #include "tray/module_sub_class.h"
 
+#include "platform/instance_guard.h"
 #include "tray/module_tray_icon.h"
 
 namespace zv::tray {
@@ -17,6 +18,10 @@ ModuleSubClass::~ModuleSubClass() { Uninstall(); }
 
 void ModuleSubClass::RegisterTaskbarCreated() {
   taskbarCreatedMessage_ = windows_.RegisterMessage("TaskbarCreated");
+}
+
+void ModuleSubClass::RegisterShowMainWindow() {
+  showMainWindowMessage_ = windows_.RegisterMessage(platform::kShowMainWindowMessageName);
 }
 
 void ModuleSubClass::Install(platform::WindowHandle mainWindow) {
@@ -47,6 +52,10 @@ std::intptr_t ModuleSubClass::WindowProc(platform::WindowHandle window, std::uin
   // 0 means the registration failed; no message is then taken for the broadcast.
   if (taskbarCreatedMessage_ != 0 && message == taskbarCreatedMessage_) {
     Run(actions_.addTrayIcon);
+    return 0;
+  }
+  if (showMainWindowMessage_ != 0 && message == showMainWindowMessage_) {
+    Run(actions_.restoreMainWindow);
     return 0;
   }
   return hooks_.CallSaved(prevWindowProc_, window, message, wParam, lParam);

@@ -1,5 +1,6 @@
 // ModuleSubClass: the filter put in front of the main window's own procedure. It turns the icon's
-// notifications and the shell's "TaskbarCreated" broadcast into the tray's actions.
+// notifications, the shell's "TaskbarCreated" broadcast and a later start's show message into the tray's
+// actions.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,7 @@ constexpr std::uint32_t kWmLButtonDblClk = 0x203;
 constexpr std::uint32_t kWmRButtonDown = 0x204;
 
 struct TrayActions {
-  std::function<void()> restoreMainWindow;  // left double-click on the icon
+  std::function<void()> restoreMainWindow;  // left double-click on the icon; the program started again
   std::function<void()> showTrayMenu;       // right button pressed on the icon
   std::function<void()> addTrayIcon;        // the taskbar was created again
 };
@@ -29,6 +30,8 @@ class ModuleSubClass {
   ModuleSubClass& operator=(const ModuleSubClass&) = delete;
 
   void RegisterTaskbarCreated();
+  // The message a later start of the program posts (platform/instance_guard.h).
+  void RegisterShowMainWindow();
   // PrevWindowProc = the window's procedure until now; WindowProc sees every message from here on.
   void Install(platform::WindowHandle mainWindow);
   // The window gets PrevWindowProc back.
@@ -39,6 +42,7 @@ class ModuleSubClass {
 
   std::uintptr_t PrevWindowProc() const { return prevWindowProc_; }
   std::uint32_t TaskbarCreatedMessage() const { return taskbarCreatedMessage_; }
+  std::uint32_t ShowMainWindowMessage() const { return showMainWindowMessage_; }
 
  private:
   forms::WindowProcedureHooks& hooks_;
@@ -46,6 +50,7 @@ class ModuleSubClass {
   TrayActions actions_;
   std::uintptr_t prevWindowProc_ = 0;
   std::uint32_t taskbarCreatedMessage_ = 0;
+  std::uint32_t showMainWindowMessage_ = 0;
   platform::WindowHandle hooked_ = 0;
 };
 

@@ -21,6 +21,9 @@ constexpr wchar_t kUsage[] =
     L"       zvtray taskbar-created <window>\n"
     L"       zvtray icon <window>\n"
     L"       zvtray delete-icon <window>\n"
+    L"       zvtray count <windowTitle>\n"
+    L"       zvtray icons <windowTitle>\n"
+    L"       zvtray state <window>\n"
     L"       zvtray rect <windowTitle>\n"
     L"       zvtray styles <windowTitle>\n"
     L"       zvtray activate <window>\n"
@@ -33,17 +36,20 @@ struct Search {
   HWND found = nullptr;
 };
 
-BOOL CALLBACK Match(HWND window, LPARAM context) {
-  auto& search = *reinterpret_cast<Search*>(context);
+// The exact title, message boxes excepted.
+bool Titled(HWND window, std::wstring_view title) {
   wchar_t text[256] = {};
   GetWindowTextW(window, text, 256);
   wchar_t className[16] = {};
   GetClassNameW(window, className, 16);
-  if (search.title == text && std::wstring_view(className) != L"#32770") {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
+  return title == text && std::wstring_view(className) != L"#32770";
+}
+
+BOOL CALLBACK Match(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<Search*>(context);
+  if (!Titled(window, search.title)) return TRUE;
+  search.found = window;
+  return FALSE;
 }
 
 // A handle, or the first top-level window with this exact title, hidden or not, message boxes excepted.
@@ -59,6 +65,38 @@ int Print(const std::string& line) {
   return 0;
 }
 
+// The shell modifies only an icon it has: with no flags set, NIM_MODIFY changes nothing and tells whether
+// the window's icon 0 exists.
+bool HasIcon(HWND window) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = window;
+  data.uID = 0;
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+struct Count {
+  std::wstring_view title;
+  unsigned long windows = 0;
+  unsigned long icons = 0;
+};
+
+BOOL CALLBACK CountMatch(HWND window, LPARAM context) {
+  auto& count = *reinterpret_cast<Count*>(context);
+  if (!Titled(window, count.title)) return TRUE;
+  ++count.windows;
+  if (HasIcon(window)) ++count.icons;
+  return TRUE;
+}
+
+// How many top-level windows, hidden or not, have this exact title (message boxes excepted), or how many
+// notification-area icons such windows own.
+int CountTitled(std::wstring_view title, bool icons) {
+  Count count{title};
+  EnumWindows(CountMatch, reinterpret_cast<LPARAM>(&count));
+  return Print(std::to_string(icons ? count.icons : count.windows));
+}
+
 int Missing() {
   std::fputws(L"no window with that title\n", stderr);
   return 1;
@@ -69,15 +107,7 @@ int Post(HWND window, const wchar_t* message, const wchar_t* wParam, const wchar
   return PostMessageW(window, msg, std::wcstoul(wParam, nullptr, 0), std::wcstol(lParam, nullptr, 0)) ? 0 : 1;
 }
 
-// The shell modifies only an icon it has: with no flags set, NIM_MODIFY changes nothing and reports whether
-// the window's icon 0 exists.
-int Icon(HWND window) {
-  NOTIFYICONDATAW data{};
-  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-  data.hWnd = window;
-  data.uID = 0;
-  return Print(Shell_NotifyIconW(NIM_MODIFY, &data) ? "1" : "0");
-}
+int Icon(HWND window) { return Print(HasIcon(window) ? "1" : "0"); }
 
 int Handle(HWND window) {
   char text[32];
@@ -113,6 +143,13 @@ int Styles(HWND window) {
                " toolwindow=" + ((ex & WS_EX_TOOLWINDOW) ? "1" : "0") +
                " caption=" + ((style & WS_CAPTION) == WS_CAPTION ? "1" : "0") +
                " visible=" + (IsWindowVisible(window) ? "1" : "0"));
+}
+
+// Whether the window is visible, minimised and the foreground window.
+int State(HWND window) {
+  return Print(std::string("visible=") + (IsWindowVisible(window) ? "1" : "0") +
+               " iconic=" + (IsIconic(window) ? "1" : "0") +
+               " foreground=" + (GetForegroundWindow() == window ? "1" : "0"));
 }
 
 BOOL CALLBACK MatchOpenMenu(HWND window, LPARAM context) {
@@ -186,6 +223,8 @@ int Dispatch(int argc, wchar_t** argv) {
     std::fputws(kUsage, stderr);
     return 2;
   }
+  if (command == L"count" && argc == 3) return CountTitled(argv[2], false);
+  if (command == L"icons" && argc == 3) return CountTitled(argv[2], true);
   HWND window = Find(argv[2]);
   if (window == nullptr) return Missing();
   if (command == L"handle" && argc == 3) return Handle(window);
@@ -196,6 +235,7 @@ int Dispatch(int argc, wchar_t** argv) {
   if (command == L"taskbar-created" && argc == 3) return TaskbarCreated(window);
   if (command == L"rect" && argc == 3) return Rect(window);
   if (command == L"styles" && argc == 3) return Styles(window);
+  if (command == L"state" && argc == 3) return State(window);
   if (command == L"above" && argc == 4) {
     HWND lower = Find(argv[3]);
     return lower == nullptr ? Missing() : Above(window, lower);

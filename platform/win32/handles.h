@@ -65,6 +65,12 @@ struct FileHandleTraits {
   static void Close(Native h) { CloseHandle(h); }
 };
 
+struct MutexHandleTraits {
+  using Native = HANDLE;
+  static Native Invalid() { return nullptr; }
+  static void Close(Native h) { CloseHandle(h); }
+};
+
 struct RegistryKeyTraits {
   using Native = HKEY;
   static Native Invalid() { return nullptr; }
@@ -81,6 +87,7 @@ using ProcessHandle = ScopedHandle<ProcessHandleTraits>;
 using TokenHandle = ScopedHandle<TokenHandleTraits>;
 using SnapshotHandle = ScopedHandle<SnapshotHandleTraits>;
 using FileHandle = ScopedHandle<FileHandleTraits>;
+using MutexHandle = ScopedHandle<MutexHandleTraits>;
 using RegistryKeyHandle = ScopedHandle<RegistryKeyTraits>;
 using IconHandle = ScopedHandle<IconTraits>;
 

@@ -50,6 +50,8 @@ class ContractBackend {
   // What the screen shows.
   virtual int ShownCheckState(forms::CheckBox& box) = 0;  // 0, 1 or 2 (grey)
   virtual bool ShownFlat(forms::CheckBox& box) = 0;
+  // Whether the control's window takes input.
+  virtual bool ShownEnabled(forms::Control& control) = 0;
   virtual std::string ShownText(forms::TextBox& box) = 0;
   virtual std::size_t ShownCaret(forms::TextBox& box) = 0;  // UTF-8 bytes before the caret
   // How often the surface (a form or a page) has been painted since it was opened, once every pending

@@ -84,6 +84,8 @@ class HeadlessContractBackend final : public ContractBackend {
 
   int ShownCheckState(forms::CheckBox& box) override { return CheckPeer(box).shownValue; }
   bool ShownFlat(forms::CheckBox& box) override { return CheckPeer(box).shownFlat; }
+  // Nothing lies between the model and the screen here.
+  bool ShownEnabled(forms::Control& control) override { return control.Enabled(); }
   std::string ShownText(forms::TextBox& box) override { return host_.backend.TextPeerOf(box)->screenText; }
   std::size_t ShownCaret(forms::TextBox& box) override { return host_.backend.TextPeerOf(box)->selection; }
   // A surface repaints whatever its own peer or a windowless control on it was told to mirror.

@@ -176,6 +176,7 @@ class Win32ContractBackend final : public ContractBackend {
   bool ShownFlat(forms::CheckBox& box) override {
     return (GetWindowLongPtrW(WindowOf(box), GWL_STYLE) & BS_FLAT) != 0;
   }
+  bool ShownEnabled(forms::Control& control) override { return IsWindowEnabled(WindowOf(control)) != FALSE; }
   std::string ShownText(forms::TextBox& box) override { return Narrow(EditText(WindowOf(box))); }
   std::size_t ShownCaret(forms::TextBox& box) override {
     HWND edit = WindowOf(box);

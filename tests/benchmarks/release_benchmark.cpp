@@ -89,6 +89,6 @@ void BM_AppendRecordToLogOf(benchmark::State& state) {
   for (std::int64_t i = 0; i < state.range(0); ++i) rig.window.AutoFreeMemory();
   for (auto _ : state) rig.window.AutoFreeMemory();
 }
-BENCHMARK(BM_AppendRecordToLogOf)->Arg(10)->Arg(10000)->Iterations(2000);
+BENCHMARK(BM_AppendRecordToLogOf)->Arg(10)->Arg(10000)->Arg(100000)->Iterations(2000);
 
 }  // namespace

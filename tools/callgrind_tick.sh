@@ -13,12 +13,15 @@ GOAL=150000
 source tools/callgrind_lib.sh
 
 tick=$(per_repetition ticks)
+worst=$(per_repetition ticks --jumping)
 clear=$(per_repetition clears)
 echo "one tick (411 x 41, two series, full history): $tick instructions"
+echo "one tick, the CPU load jumping 10 % / 80 %:    $worst instructions"
 echo "one clear of the 411 x 41 canvas (baseline):   $clear instructions"
-awk -v t="$tick" -v c="$clear" 'BEGIN { printf "ratio tick / clear: %.1f\n", t / c }'
-if ((tick <= GOAL)); then
-  echo "goal of $GOAL instructions per tick: met"
+awk -v t="$tick" -v w="$worst" -v c="$clear" \
+  'BEGIN { printf "ratio tick / clear: %.1f, worst tick / clear: %.1f\n", t / c, w / c }'
+if ((worst <= GOAL)); then
+  echo "goal of $GOAL instructions for the worst tick: met"
 else
-  echo "goal of $GOAL instructions per tick: missed"
+  echo "goal of $GOAL instructions for the worst tick: missed"
 fi

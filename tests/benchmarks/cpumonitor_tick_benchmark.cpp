@@ -12,9 +12,11 @@
 namespace {
 
 // Counters that move on by half a second per sample on two processors, the load wandering between 14 % and
-// 30 % (segments of one to six pixels, as a busy machine draws them); nothing is recorded.
+// 30 % (segments of one to six pixels, as a busy machine draws them), or, jumping, between 10 % and 80 %
+// every sample (segments of about 28 pixels, the worst a tick draws); nothing is recorded.
 class WanderingCounters final : public zv::platform::SystemCounters {
  public:
+  explicit WanderingCounters(bool jumping) : jumping_(jumping) {}
   std::uint32_t PlatformId() override { return zv::platform::kPlatformWin32Nt; }
   zv::platform::NtStatus QueryBasic(zv::platform::BasicInformation& record) override {
     record.numberOfProcessors = 2;
@@ -23,7 +25,9 @@ class WanderingCounters final : public zv::platform::SystemCounters {
   zv::platform::NtStatus QueryPerformance(zv::platform::PerformanceInformation& record) override {
     static constexpr std::int64_t kIdleSteps[] = {8'000'000, 7'400'000, 8'600'000,
                                                   7'000'000, 8'200'000, 7'800'000};
-    idle_ += kIdleSteps[step_++ % std::size(kIdleSteps)];
+    static constexpr std::int64_t kJumpingIdleSteps[] = {9'000'000, 2'000'000};
+    idle_ += jumping_ ? kJumpingIdleSteps[step_++ % std::size(kJumpingIdleSteps)]
+                      : kIdleSteps[step_++ % std::size(kIdleSteps)];
     record.idleTime = idle_;
     return zv::platform::kNtSuccess;
   }
@@ -40,6 +44,7 @@ class WanderingCounters final : public zv::platform::SystemCounters {
   std::string WindowsFolder() override { return "C:\\WINDOWS"; }
 
  private:
+  bool jumping_;
   std::int64_t time_ = 0;
   std::int64_t idle_ = 0;
   unsigned step_ = 0;
@@ -64,7 +69,7 @@ class WanderingMemory final : public zv::platform::MemoryStatusSource {
 
 // The status page's instance with its saved values, its history already full.
 struct StatusPageMonitor {
-  StatusPageMonitor() {
+  explicit StatusPageMonitor(bool jumping = false) : counters(jumping) {
     monitor.Move(0, 0, zv::forms::Px(411), zv::forms::Px(41));
     monitor.ReadProperties(zv::testing::StatusPageBag());
     surface.emplace(monitor, text);
@@ -106,8 +111,8 @@ void BM_StatusPageMonitorTick(benchmark::State& state) {
 BENCHMARK(BM_StatusPageMonitorTick);
 
 // Runs `count` ticks or clears after the same set-up, so that two counts' difference is their cost alone.
-int RunCounted(const char* what, long count) {
-  StatusPageMonitor page;
+int RunCounted(const char* what, long count, bool jumping) {
+  StatusPageMonitor page(jumping);
   zv::OwnedCanvas canvas(411, 41, nullptr);
   for (long i = 0; i < count; ++i) {
     if (std::strcmp(what, "ticks") == 0) {
@@ -125,10 +130,12 @@ int RunCounted(const char* what, long count) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --ticks=N or --clears=N, then --jumping for the load that jumps every sample.
   for (const char* what : {"ticks", "clears"}) {
     const std::string flag = std::string("--") + what + "=";
-    if (argc == 2 && std::strncmp(argv[1], flag.c_str(), flag.size()) == 0) {
-      return RunCounted(what, std::strtol(argv[1] + flag.size(), nullptr, 10));
+    const bool jumping = argc == 3 && std::strcmp(argv[2], "--jumping") == 0;
+    if ((argc == 2 || jumping) && std::strncmp(argv[1], flag.c_str(), flag.size()) == 0) {
+      return RunCounted(what, std::strtol(argv[1] + flag.size(), nullptr, 10), jumping);
     }
   }
   benchmark::Initialize(&argc, argv);

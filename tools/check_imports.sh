@@ -33,8 +33,10 @@ header_field() {
 
 check_version() {
   local what=$1 majorField=$2 minorField=$3 major minor
-  major=$(header_field "$majorField") && minor=$(header_field "$minorField") ||
-    { report "no $what version in the PE header"; return; }
+  if ! major=$(header_field "$majorField") || ! minor=$(header_field "$minorField"); then
+    report "no $what version in the PE header"
+    return
+  fi
   if ((major > highestMajor || (major == highestMajor && minor > highestMinor))); then
     report "$what version $major.$minor is later than $highest"
   else

@@ -13,9 +13,13 @@
 #ifndef _UNICODE
 #define _UNICODE
 #endif
-// Declarations up to Windows 7; what XP lacks is bound late with GetProcAddress.
+// Declarations up to Windows XP, so that a later function fails to compile; such functions are bound late
+// with GetProcAddress.
 #ifndef _WIN32_WINNT
-#define _WIN32_WINNT 0x0601
+#define _WIN32_WINNT 0x0501
+#endif
+#ifndef WINVER
+#define WINVER 0x0501
 #endif
 
 #include <windows.h>

@@ -2,6 +2,7 @@
 #include "platform/win32/registry_win32.h"
 
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <vector>
 
@@ -15,8 +16,9 @@ constexpr const char* kTestKey = "Software\\ZorvaneTest";
 
 class RegistryWin32Test : public ::testing::Test {
  protected:
-  void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, Widen(kTestKey).c_str()); }
-  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, Widen(kTestKey).c_str()); }
+  // The test key with every subkey; SHDeleteKeyW is XP's counterpart of RegDeleteTreeW.
+  void SetUp() override { SHDeleteKeyW(HKEY_CURRENT_USER, Widen(kTestKey).c_str()); }
+  void TearDown() override { SHDeleteKeyW(HKEY_CURRENT_USER, Widen(kTestKey).c_str()); }
 
   Win32Registry registry_;
 };

@@ -6,8 +6,8 @@
 namespace zv::forms {
 namespace {
 
-constexpr Color kSystemWindow = 0x80000005u;
-constexpr Color kSystemWindowText = 0x80000008u;
+constexpr Color kSystemWindow = SystemColor(syscolor::kWindow);
+constexpr Color kSystemWindowText = SystemColor(syscolor::kWindowText);
 constexpr Color kDarkGrey = 0x404040;
 constexpr Color kGrey = 0x808080;
 constexpr Color kGreen = 0x008000;

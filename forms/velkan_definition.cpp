@@ -3,7 +3,9 @@
 
 #include <string>
 
-namespace zv::forms {
+namespace zv::definitions {
+
+using namespace forms;  // the window model the definitions are written in
 namespace {
 
 constexpr Color kSystemWindow = SystemColor(syscolor::kWindow);
@@ -341,4 +343,4 @@ const FormDefinition& FormVelkanDefinition() {
   return definition;
 }
 
-}  // namespace zv::forms
+}  // namespace zv::definitions

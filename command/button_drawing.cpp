@@ -23,10 +23,10 @@ constexpr GlowColors kBlueGlow{Rgb(140, 174, 231), Rgb(107, 130, 239), Rgb(206, 
 constexpr GlowColors kGreenGlow{Rgb(122, 184, 98), Rgb(122, 184, 98), Rgb(122, 184, 98), Rgb(122, 184, 98),
                                 Rgb(122, 184, 98)};
 
-class Painter {
+class ButtonPainter {
  public:
-  Painter(Canvas& canvas, const CommandProperties& p, const CommandPalette& palette, CommandState& s,
-          const PaintConditions& conditions)
+  ButtonPainter(Canvas& canvas, const CommandProperties& p, const CommandPalette& palette, CommandState& s,
+                const PaintConditions& conditions)
       : c_(canvas),
         p_(p),
         pal_(palette),
@@ -395,7 +395,7 @@ class Painter {
 
 void PaintButton(Canvas& canvas, const CommandProperties& properties, const CommandPalette& palette,
                  CommandState& state, const PaintConditions& conditions) {
-  Painter(canvas, properties, palette, state, conditions).Paint(conditions);
+  ButtonPainter(canvas, properties, palette, state, conditions).Paint(conditions);
 }
 
 }  // namespace zv::command

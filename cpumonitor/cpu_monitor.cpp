@@ -21,6 +21,7 @@ CpuMonitor::CpuMonitor(std::string name, forms::ControlHost& host, ModuleCpuMoni
       regional_(regional),
       timer1_(host.Timers(), "Timer1") {
   timer1_.onTimer = [this] { Timer1_Timer(); };
+  ReadDefaults();
 }
 
 void CpuMonitor::InitializeMonitor() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,25 +22,25 @@ namespace zv::cpumonitor {
 
 using forms::SavedValue;
 
-// The stored properties, with the values of a new instance (HDDriveLetter then comes from the
-// Windows folder). Appearance, BorderStyle and Enabled belong to the surface; BackColor is kept apart.
+// The stored properties. Their defaults, keys and rules are the rows of MonitorProperties().
+// Appearance, BorderStyle and Enabled belong to the surface; BackColor is kept apart.
 struct MonitorSettings {
-  bool cpuMonitorDisplayed = true;
-  bool pageFileDisplayed = true;
-  bool virtualMemoryDisplayed = true;
-  Color cpuMonitorColor = 0x00FF00;
-  bool memoryLoadDisplayed = true;
-  bool hdMonitorDisplayed = true;
+  bool cpuMonitorDisplayed;
+  bool pageFileDisplayed;
+  bool virtualMemoryDisplayed;
+  Color cpuMonitorColor;
+  bool memoryLoadDisplayed;
+  bool hdMonitorDisplayed;
   std::string hdDriveLetter;
-  Color hdMonitorColor = 0xFF80FF;
-  Color memoryLoadColor = 0x00FFFF;
-  Color pageFileColor = 0x0000FF;
-  Color virtualMemoryColor = 0xFF0000;
-  bool displayGrid = true;
-  Color displayGridColor = 0x008000;
-  std::int32_t updateInterval = 1000;  // ms
-  bool scrollGrid = true;
-  std::int32_t diagramStyle = 0;  // DiagramStyle; any other value draws no series
+  Color hdMonitorColor;
+  Color memoryLoadColor;
+  Color pageFileColor;
+  Color virtualMemoryColor;
+  bool displayGrid;
+  Color displayGridColor;
+  std::int32_t updateInterval;  // ms
+  bool scrollGrid;
+  std::int32_t diagramStyle;  // DiagramStyle; any other value draws no series
 };
 
 class CpuMonitor final : public forms::HostedControl {
@@ -134,7 +135,11 @@ class CpuMonitor final : public forms::HostedControl {
   void Timer1_Timer();
 
  private:
-  struct SavedKeys;  // the property-bag tables
+  struct PropertyRows;  // builds the property table, with access to the stored values
+  friend std::span<const MonitorProperty> MonitorProperties();
+
+  // Every key's default into the stored and staged values, as reading an empty bag would.
+  void ReadDefaults();
 
   void InitializeMonitor();
   // Shifts the history one slot left and samples into the newest slot; returns that slot's index.
@@ -144,9 +149,10 @@ class CpuMonitor final : public forms::HostedControl {
   void DrawGrid(Canvas& canvas, Size inner);
   // `series` indexes kSeriesFields.
   void DrawSeries(Canvas& canvas, Size inner, int series, Color color);
-  // Stores a value, redraws when asked, then notifies under the bag key.
-  template <typename T>
-  void Store(T& field, T value, std::string_view key, bool redraw);
+  // Runs the property's set rule; when it stored the value, redraws if the row says so, then notifies
+  // under the bag key. False when read-only or the value does not convert.
+  bool Set(const MonitorProperty& property, const SavedValue& value);
+  void Set(std::uint32_t id, const SavedValue& value);
 
   // The surface: the outer width in pixels (twips / 15, not rounded), the drawing area inside
   // the border, the retained image of that area, and presenting it with the border around.
@@ -161,7 +167,7 @@ class CpuMonitor final : public forms::HostedControl {
   platform::RegionalSettings& regional_;
   forms::Timer timer1_;
 
-  MonitorSettings settings_;
+  MonitorSettings settings_{};
   Color backColor_ = 0;
   // The surface's own attributes.
   Color surfaceBackColor_ = 0;

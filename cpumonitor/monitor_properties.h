@@ -3,9 +3,11 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "platform/color.h"
+#include "platform/forms/property_bag.h"
 
 namespace zv::cpumonitor {
 
@@ -46,58 +48,42 @@ constexpr Color kDiskSeriesColor = 0xFF80FF;
 
 enum class PropertyKind { kColor, kBoolean, kInteger16, kInteger32, kMilliseconds, kText, kHandle };
 
+class CpuMonitor;
+
+// How a set ended: the value did not convert, converted but changes nothing, or was stored.
+enum class StoreResult { kNotConverted, kIgnored, kStored };
+
+// One row per property: what is published, how it is saved, and where its value lives. Everything a
+// property does (bag reading and writing, late-bound get and set, the redraw and the notified key)
+// follows from its row, so a new property is one new row.
 struct MonitorProperty {
+  struct Access {
+    forms::SavedValue (*get)(const CpuMonitor&);  // as a get returns it
+    // A set's own rule (store, or the timer's period, or the drive's form); null when read-only.
+    StoreResult (*store)(CpuMonitor&, const forms::SavedValue&);
+    forms::SavedValue (*saved)(const CpuMonitor&);  // the value written to the bag; null when not saved
+    // The bag's value into the stored or staged value: no redraw, no notification; false when it does not
+    // convert.
+    bool (*read)(CpuMonitor&, const forms::SavedValue&);
+  };
+
   std::string_view name;
   std::uint32_t id;
   PropertyKind kind;
-  bool settable;
-  std::string_view bagKey;       // also the key a set notifies; empty for the two handles
-  bool redraws;                  // a set runs DrawGraph
-  std::string_view description;  // empty where none is published
+  std::string_view bagKey;         // also the key a set notifies; empty for the two handles
+  bool redraws;                    // a set runs DrawGraph
+  std::string_view description;    // empty where none is published
+  int writeOrder;                  // place among the saved keys as written; -1 when not saved
+  int readOrder;                   // place among the saved keys as read; -1 when not saved
+  forms::SavedValue defaultValue;  // a new instance's value, and the one the bag leaves out
+  Access access;
+
+  bool settable() const { return access.store != nullptr; }
+  bool saved() const { return access.saved != nullptr; }
 };
 
-inline constexpr auto kMonitorProperties = std::to_array<MonitorProperty>({
-    {"BackColor", dispid::kBackColor, PropertyKind::kColor, true, "BackColor", true,
-     "Returns/sets the background color used to display text and graphics in an object."},
-    {"Appearance", dispid::kAppearance, PropertyKind::kInteger16, true, "Appearance", true,
-     "Returns/sets whether or not an object is painted at run time with 3-D effects."},
-    {"BorderStyle", dispid::kBorderStyle, PropertyKind::kInteger16, true, "BorderStyle", true,
-     "Returns/sets the border style for an object."},
-    {"hdc", dispid::kHdc, PropertyKind::kHandle, false, "", false,
-     "Returns a handle (from Microsoft Windows) to the object's device context."},
-    {"hWnd", dispid::kHWnd, PropertyKind::kHandle, false, "", false,
-     "Returns a handle (from Microsoft Windows) to an object's window."},
-    {"CPUMonitorDisplayed", dispid::kCPUMonitorDisplayed, PropertyKind::kBoolean, true, "CPUMonitorDisplayed",
-     true, "Set/Return a value that determines whether the CPU Level is displayed"},
-    {"PageFileDisplayed", dispid::kPageFileDisplayed, PropertyKind::kBoolean, true, "PageFileDisplayed", true,
-     "Set/Return a value that determines whether the Available PageFile Level is displayed"},
-    {"VirtualMemoryDisplayed", dispid::kVirtualMemoryDisplayed, PropertyKind::kBoolean, true,
-     "VirtualMemoryDisplayed", true,
-     "Set/Return a value that determines whether the Virtual Memory level is displayed"},
-    {"CPUMonitorColor", dispid::kCPUMonitorColor, PropertyKind::kColor, true, "CPUMonitorColor", true,
-     "Return/Set the color to use to display the CPU Level"},
-    {"MemoryLoadDisplayed", dispid::kMemoryLoadDisplayed, PropertyKind::kBoolean, true, "MemoryLoadDisplayed",
-     true, "Set/Return a value that determines whether the Available Memory is displayed"},
-    {"HDMonitorDisplayed", dispid::kHDMonitorDisplayed, PropertyKind::kBoolean, true, "HDMonitorDisplayed",
-     true, ""},
-    {"HDDriveLetter", dispid::kHDDriveLetter, PropertyKind::kText, true, "HDDriveLetter", false, ""},
-    {"HDMonitorColor", dispid::kHDMonitorColor, PropertyKind::kColor, true, "HDMonitorColor", false, ""},
-    // Saved and notified under a shorter key than its name.
-    {"MemoryLoadColor", dispid::kMemoryLoadColor, PropertyKind::kColor, true, "MemoryColor", true,
-     "Return/Set the color to use to display the level of Available Memory "},
-    {"PageFileColor", dispid::kPageFileColor, PropertyKind::kColor, true, "PageFileColor", true,
-     "Return/Set the color to use to display the level of Available PageFile"},
-    {"VirtualMemoryColor", dispid::kVirtualMemoryColor, PropertyKind::kColor, true, "VirtualMemoryColor",
-     true, "Return/Set the color to use to display the level of Available Virtual Memory"},
-    {"Enabled", dispid::kEnabled, PropertyKind::kBoolean, true, "Enabled", true,
-     "Returns/sets a value that determines whether an object can respond to user-generated events."},
-    {"DisplayGrid", dispid::kDisplayGrid, PropertyKind::kBoolean, true, "DisplayGrid", true, ""},
-    {"DisplayGridColor", dispid::kDisplayGridColor, PropertyKind::kColor, true, "DisplayGridColor", true, ""},
-    {"UpdateInterval", dispid::kUpdateInterval, PropertyKind::kMilliseconds, true, "UpdateInterval", false,
-     ""},
-    {"ScrollGrid", dispid::kScrollGrid, PropertyKind::kBoolean, true, "ScrollGrid", true, ""},
-    {"DiagramStyle", dispid::kDiagramStyle, PropertyKind::kInteger32, true, "DiagramStyle", true, ""},
-});
+// Every property, in the order they are published.
+std::span<const MonitorProperty> MonitorProperties();
 
 struct MonitorMethod {
   std::string_view name;

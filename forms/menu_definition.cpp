@@ -1,7 +1,9 @@
 // FormMenu as data: a small window that is never shown and owns the tray menu.
 #include "forms/menu_definition.h"
 
-namespace zv::forms {
+namespace zv::definitions {
+
+using namespace forms;  // the window model the definitions are written in
 
 const FormDefinition& FormMenuDefinition() {
   static const FormDefinition definition{
@@ -27,4 +29,4 @@ const MenuDefinition& TrayMenuDefinition() {
   return definition;
 }
 
-}  // namespace zv::forms
+}  // namespace zv::definitions

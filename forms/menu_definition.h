@@ -4,10 +4,10 @@
 #include "platform/forms/definition.h"
 #include "platform/forms/menu.h"
 
-namespace zv::forms {
+namespace zv::definitions {
 
-const FormDefinition& FormMenuDefinition();
+const forms::FormDefinition& FormMenuDefinition();
 // m_Menu: home page, the four pages, exit.
-const MenuDefinition& TrayMenuDefinition();
+const forms::MenuDefinition& TrayMenuDefinition();
 
-}  // namespace zv::forms
+}  // namespace zv::definitions

@@ -3,7 +3,9 @@
 
 #include <string>
 
-namespace zv::forms {
+namespace zv::definitions {
+
+using namespace forms;  // the window model the definitions are written in
 namespace {
 
 constexpr Color kWhite = 0xFFFFFF;
@@ -45,4 +47,4 @@ const FormDefinition& FormTipDefinition() {
   return definition;
 }
 
-}  // namespace zv::forms
+}  // namespace zv::definitions

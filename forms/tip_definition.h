@@ -3,8 +3,8 @@
 
 #include "platform/forms/definition.h"
 
-namespace zv::forms {
+namespace zv::definitions {
 
-const FormDefinition& FormTipDefinition();
+const forms::FormDefinition& FormTipDefinition();
 
-}  // namespace zv::forms
+}  // namespace zv::definitions

@@ -3,11 +3,13 @@
 
 #include <string>
 
-namespace zv::forms {
+namespace zv::definitions {
+
+using namespace forms;  // the window model the definitions are written in
 namespace {
 
-constexpr Color kSystemWindow = 0x80000005u;
-constexpr Color kSystemWindowText = 0x80000008u;
+constexpr Color kSystemWindow = SystemColor(syscolor::kWindow);
+constexpr Color kSystemWindowText = SystemColor(syscolor::kWindowText);
 constexpr Color kDarkGrey = 0x404040;
 constexpr Color kGrey = 0x808080;
 constexpr Color kGreen = 0x008000;
@@ -341,4 +343,4 @@ const FormDefinition& FormVelkanDefinition() {
   return definition;
 }
 
-}  // namespace zv::forms
+}  // namespace zv::definitions

@@ -5,11 +5,11 @@
 
 #include "platform/forms/definition.h"
 
-namespace zv::forms {
+namespace zv::definitions {
 
 // The product's home page, shown by the two links and opened by them.
 inline constexpr std::string_view kHomePageAddress = "https://www.zorvane.com";
 
-const FormDefinition& FormVelkanDefinition();
+const forms::FormDefinition& FormVelkanDefinition();
 
-}  // namespace zv::forms
+}  // namespace zv::definitions

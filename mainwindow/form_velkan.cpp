@@ -24,7 +24,7 @@ FormVelkan::FormVelkan(forms::Runtime& runtime, MainWindowServices services)
   const forms::HostedFactory hosted = [this](const forms::ControlDefinition& d, forms::Container& parent) {
     return CreateHostedControl(d, parent);
   };
-  if (!forms::BuildForm(forms::FormVelkanDefinition(), form_, hosted)) std::abort();
+  if (!forms::BuildForm(definitions::FormVelkanDefinition(), form_, hosted)) std::abort();
   for (int i = 0; i < 3; ++i) {
     imageMin_[i] = Require<forms::Image>(form_, "ImageMin", i);
     imageExit_[i] = Require<forms::Image>(form_, "ImageExit", i);
@@ -124,7 +124,9 @@ bool FormVelkan::RunStartupSteps() {
   }
   if (checkAutoMin_->Value() == 1) form_.Hide();
   if (checkShowMiniWindow_->Value() == 1) ShowMiniWindow();
-  ApplyAutoFreeSetting();
+  // Step 16: the automatic release follows its check box; while it is off, so does the interval list.
+  ApplyAutoFreeSwitch();
+  if (checkAutoFreeMemory_->Value() != 1) comboInterval_->SetEnabled(false);
   ApplyTaskbarStyle();
   InstallTrayIcon();
   return true;
@@ -163,18 +165,6 @@ void FormVelkan::LayOutChrome() {
 bool FormVelkan::FillIntervalList() {
   for (const char* entry : kIntervalEntries) comboInterval_->AddItem(entry);
   return comboInterval_->SetText(kDefaultInterval);
-}
-
-// Step 16: the automatic release follows its check box.
-void FormVelkan::ApplyAutoFreeSetting() {
-  if (checkAutoFreeMemory_->Value() == 1) {
-    timerAutoFreeMemory_->SetEnabled(true);
-    labelAutoFreeMemory_->SetCaption("已启用");
-  } else {
-    timerAutoFreeMemory_->SetEnabled(false);
-    labelAutoFreeMemory_->SetCaption("未启用");
-    comboInterval_->SetEnabled(false);
-  }
 }
 
 void FormVelkan::TimerGetMemoryState_Timer() { memory::RefreshMemoryState(memoryStats_, memoryLabels_); }
@@ -244,7 +234,7 @@ void FormVelkan::ImageExit_MouseDown(int, int, int, float, float) { ShowChromeLo
 void FormVelkan::ImageExit_MouseUp(int, int, int, float, float) { ChromeMouseUp(imageExit_); }
 
 void FormVelkan::OpenHomePage() {
-  (void)services_.shell.Execute(form_.Handle(), "open", forms::kHomePageAddress);
+  (void)services_.shell.Execute(form_.Handle(), "open", definitions::kHomePageAddress);
 }
 
 void FormVelkan::LabelHomePage_Click() { OpenHomePage(); }

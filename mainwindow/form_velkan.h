@@ -128,7 +128,6 @@ class FormVelkan {
   [[nodiscard]] bool RunStartupSteps();
   void LayOutChrome();
   [[nodiscard]] bool FillIntervalList();
-  void ApplyAutoFreeSetting();
   void SelectPage(Page page);
   static void ShowChromeLook(const ChromeImages& images, int look);
   void ChromeMouseUp(const ChromeImages& images);
@@ -160,7 +159,8 @@ class FormVelkan {
   [[nodiscard]] bool LoadSettings();
   // False when a value could not be written; every value is tried.
   [[nodiscard]] bool SaveSettings();
-  void ApplyAutoFreeTimer();
+  // The release timer and its label follow the check box.
+  void ApplyAutoFreeSwitch();
   // The four boxes in the order of their keys in the file.
   std::array<forms::CheckBox*, 4> SettingBoxes() const;
   std::string SettingsPath() const;

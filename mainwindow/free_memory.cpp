@@ -6,11 +6,6 @@
 #include "memory/working_set.h"
 
 namespace zv::mainwindow {
-namespace {
-
-constexpr const char* kUnknownError = "Unknown error!";
-
-}  // namespace
 
 void FormVelkan::BindFreeMemoryControls() {
   commandFreeMemory_ = RequireControl(form_, "CommandFreeMemory");

@@ -83,7 +83,7 @@ void FormVelkan::CommandOK_Click() {
   } else {
     HideMiniWindow();
   }
-  ApplyAutoFreeTimer();
+  ApplyAutoFreeSwitch();
   const bool saved = SaveSettings();
   const std::string failures = SaveFailures(saved, SettingsPath(), autorun);
   if (failures.empty()) {
@@ -94,7 +94,7 @@ void FormVelkan::CommandOK_Click() {
 }
 
 // The tick count goes on from where it stood, and the interval list keeps its state.
-void FormVelkan::ApplyAutoFreeTimer() {
+void FormVelkan::ApplyAutoFreeSwitch() {
   const bool on = checkAutoFreeMemory_->Value() == 1;
   timerAutoFreeMemory_->SetEnabled(on);
   labelAutoFreeMemory_->SetCaption(on ? "已启用" : "未启用");

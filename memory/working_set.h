@@ -24,6 +24,7 @@ bool TrimProcess(platform::ProcessList& processes, platform::ProcessId id);
 std::int32_t GetUsedMemoryMB(platform::MemoryStatusSource& memory);
 
 // count decimal digits, each a pseudo-random digit from 2 to 8; empty for a count of 0 or less.
+// Nothing in the program calls it; it stays because the system defines it.
 std::string RandomDigits(std::int32_t count);
 
 }  // namespace zv::memory

@@ -219,7 +219,7 @@ TEST(CpuMonitorProperties, UpdateIntervalTouchesTheTimerOnlyInRunMode) {
 
 // Every settable property through its identifier: stored, redrawn or not, notified under its bag key.
 TEST(CpuMonitorProperties, EachSetFollowsTheTable) {
-  for (const MonitorProperty& property : kMonitorProperties) {
+  for (const MonitorProperty& property : MonitorProperties()) {
     MonitorRig rig;
     rig.Load(StatusPageBag());
     SavedValue value;
@@ -248,8 +248,8 @@ TEST(CpuMonitorProperties, EachSetFollowsTheTable) {
         break;
     }
     const int presents = rig.surface().presents;
-    EXPECT_EQ(rig.monitor.SetProperty(property.id, value), property.settable) << property.name;
-    if (!property.settable) {
+    EXPECT_EQ(rig.monitor.SetProperty(property.id, value), property.settable()) << property.name;
+    if (!property.settable()) {
       EXPECT_TRUE(rig.host.changed.empty()) << property.name;
       continue;
     }
@@ -277,15 +277,15 @@ TEST(CpuMonitorProperties, NoSetChecksItsValue) {
 
 TEST(CpuMonitorProperties, PublishedMembers) {
   std::set<std::uint32_t> ids;
-  for (const MonitorProperty& property : kMonitorProperties) ids.insert(property.id);
+  for (const MonitorProperty& property : MonitorProperties()) ids.insert(property.id);
   for (const MonitorMethod& method : kMonitorMethods) ids.insert(method.id);
-  EXPECT_EQ(ids.size(), kMonitorProperties.size() + kMonitorMethods.size());
-  EXPECT_EQ(kMonitorProperties.size(), 22u);
+  EXPECT_EQ(ids.size(), MonitorProperties().size() + kMonitorMethods.size());
+  EXPECT_EQ(MonitorProperties().size(), 22u);
   EXPECT_EQ(FindMonitorProperty("MemoryLoadColor")->description,
             "Return/Set the color to use to display the level of Available Memory ");
   EXPECT_EQ(FindMonitorProperty(0x68030015)->name, "BackColor");
   EXPECT_EQ(kMonitorMethods[0].description, "Forces a complete repaint of a object.");
-  EXPECT_EQ(FindMonitorProperty("hWnd")->settable, false);
+  EXPECT_EQ(FindMonitorProperty("hWnd")->settable(), false);
 }
 
 // HDMonitorColor is stored and saved, but neither redraws nor colours the disk series.

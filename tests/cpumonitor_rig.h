@@ -64,7 +64,7 @@ struct MonitorRig : SupportRig {
 
 // The saved values of the status page's instance, as the main window's definition holds them.
 inline forms::PropertyBag StatusPageBag() {
-  for (const forms::ControlDefinition& d : forms::FormVelkanDefinition().controls) {
+  for (const forms::ControlDefinition& d : definitions::FormVelkanDefinition().controls) {
     if (d.name == "CpuMonitor") return forms::PropertyBag(d.saved);
   }
   return {};

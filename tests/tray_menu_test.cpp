@@ -102,8 +102,9 @@ TEST_F(TrayMenuTest, DismissingTheMenuOrPickingASeparatorRunsNothing) {
 TEST_F(TrayMenuTest, TheHomePageOpensWithTheMenuFormAsOwner) {
   Choose("m_HomePage");
   ASSERT_EQ(shell.requests.size(), 1u);
-  EXPECT_EQ(shell.requests.front(), (platform::FakeShellExecutor::Request{
-                                        menuForm().Handle(), "open", std::string(forms::kHomePageAddress)}));
+  EXPECT_EQ(shell.requests.front(),
+            (platform::FakeShellExecutor::Request{menuForm().Handle(), "open",
+                                                  std::string(definitions::kHomePageAddress)}));
   EXPECT_EQ(RestoreCommands(), 0);
 }
 

@@ -15,8 +15,8 @@ FormMenu::FormMenu(forms::Runtime& runtime, platform::ShellExecutor& shell, plat
       windows_(windows),
       commands_(std::move(commands)),
       form_(runtime, "FormMenu"),
-      menu_(forms::TrayMenuDefinition()) {
-  if (!forms::BuildForm(forms::FormMenuDefinition(), form_)) std::abort();
+      menu_(definitions::TrayMenuDefinition()) {
+  if (!forms::BuildForm(definitions::FormMenuDefinition(), form_)) std::abort();
   // A close request would have nothing to close: the form is never shown.
   form_.onCloseRequest = [] {};
   WireItem("m_HomePage", &FormMenu::m_HomePage_Click);
@@ -47,7 +47,9 @@ void FormMenu::Unload() {
   if (form_.Loaded()) form_.Unload();
 }
 
-void FormMenu::m_HomePage_Click() { (void)shell_.Execute(form_.Handle(), "open", forms::kHomePageAddress); }
+void FormMenu::m_HomePage_Click() {
+  (void)shell_.Execute(form_.Handle(), "open", definitions::kHomePageAddress);
+}
 
 void FormMenu::ShowPage(const std::function<void(int)>& pageCommand) {
   if (commands_.restoreMainWindow) commands_.restoreMainWindow();

@@ -28,7 +28,6 @@ class FormMenu {
   FormMenu& operator=(const FormMenu&) = delete;
 
   forms::Form& GetForm() { return form_; }
-  forms::Menu& TrayMenu() { return menu_; }
 
   // Loads the form (never showing it), makes it the foreground window so that the menu closes when
   // the user clicks elsewhere, then pops m_Menu up at the cursor. Returns once the chosen command

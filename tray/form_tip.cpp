@@ -34,7 +34,7 @@ FormTip::FormTip(forms::Runtime& runtime, platform::WindowMessages& windows, con
       mainPercent_(mainPercent),
       actions_(std::move(actions)),
       form_(runtime, "FormTip") {
-  if (!forms::BuildForm(forms::FormTipDefinition(), form_)) std::abort();
+  if (!forms::BuildForm(definitions::FormTipDefinition(), form_)) std::abort();
   labelUsage_ = RequireLabel(form_, "LabelUsage");
   labelMemoryUsedPercent_ = RequireLabel(form_, "LabelMemoryUsedPercent");
   timerSame_ = form_.FindTimer("TimerSame");

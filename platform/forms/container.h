@@ -47,8 +47,6 @@ class Container : public Control {
   void RouteMouseMove(int buttons, int shift, Point p);
   void RouteMouseUp(int button, int shift, Point p);
   void RouteDoubleClick(int button, int shift, Point p);
-  // The control that currently holds the mouse capture of this surface (this when bare).
-  Control* CaptureTarget() const { return captureTarget_; }
   bool IsCapturing() const { return captureButtons_ != 0; }
   // The platform took the capture away (a window move, a menu): no press is in progress.
   void CancelCapture() {
@@ -62,8 +60,8 @@ class Container : public Control {
   static MouseEvent EventAt(const Control& target, const Control& surface, int button, int shift, Point p);
 
   std::vector<std::unique_ptr<Control>> children_;
-  Color backColor_ = 0x80000005u;
-  Color foreColor_ = 0x80000008u;
+  Color backColor_ = SystemColor(syscolor::kWindow);
+  Color foreColor_ = SystemColor(syscolor::kWindowText);
   zv::Font font_;
   Control* captureTarget_ = nullptr;
   int captureButtons_ = 0;

@@ -40,7 +40,7 @@ class Label : public Control {
   void Fit();
   std::string caption_;
   Color foreColor_ = 0x80000012u;  // button text
-  Color backColor_ = 0x8000000Fu;  // button face
+  Color backColor_ = SystemColor(syscolor::kButtonFace);
   bool transparent_ = false;
   bool autoSize_ = false;
   TextAlign alignment_ = TextAlign::Left;
@@ -70,7 +70,7 @@ class Shape : public Control {
   void SetFill(bool filled, Color color);
 
  private:
-  Color borderColor_ = 0x80000008u;
+  Color borderColor_ = SystemColor(syscolor::kWindowText);
   bool filled_ = false;
   Color fillColor_ = 0;
 };
@@ -101,7 +101,7 @@ class CheckBox : public Control {
   int value_ = 0;
   bool flat_ = false;
   Font font_;
-  Color backColor_ = 0x8000000Fu;
+  Color backColor_ = SystemColor(syscolor::kButtonFace);
   Color foreColor_ = 0x80000012u;
 };
 

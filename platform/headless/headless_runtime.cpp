@@ -136,7 +136,7 @@ Color DefaultSystemColors::Get(int index) {
 void HeadlessBackend::Attach(forms::Control& control) {
   if (control.Kind() == forms::ControlKind::Hosted) {
     auto& hosted = static_cast<forms::HostedControl&>(control);
-    auto surface = std::make_unique<HeadlessSurface>(hosted, *text_);
+    auto surface = std::make_unique<HeadlessSurface>(hosted, text_);
     surface->onSendTab = [this, &control](bool backward) {
       if (forms::Form* form = control.OwnerForm()) keyboard_.Send(*form, forms::key::kTab, backward);
     };

@@ -222,8 +222,6 @@ class HeadlessBackend : public forms::FormsBackend {
   RecordingPeer* PeerOf(const forms::Control& control);
   RecordingTextPeer* TextPeerOf(const forms::Control& control);
   HeadlessSurface* SurfaceOf(const forms::Control& control);
-  // Self-drawn controls measure and draw text with this renderer.
-  void SetTextRenderer(TextRenderer* text) { text_ = text; }
   // Changes the model asked for since the last call, over every control.
   std::size_t TakeChangeCount();
 
@@ -234,8 +232,7 @@ class HeadlessBackend : public forms::FormsBackend {
   std::map<const forms::Control*, std::unique_ptr<RecordingPeer>> peers_;
   std::map<const forms::Control*, std::unique_ptr<RecordingTextPeer>> textPeers_;
   std::map<const forms::Control*, std::unique_ptr<HeadlessSurface>> surfaces_;
-  HostTextRenderer ownText_;
-  TextRenderer* text_ = &ownText_;
+  HostTextRenderer text_;  // self-drawn controls measure and draw text with it
   HeadlessKeyboard keyboard_;
   std::uintptr_t nextHandle_ = 0x1000;
 };

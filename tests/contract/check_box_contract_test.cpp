@@ -86,7 +86,7 @@ TEST_F(CheckBoxContractTest, FlatIsShownAsDefined) {
 
 // The settings page of the main window alone (its self-drawn buttons left out).
 forms::FormDefinition SettingsPageOnly() {
-  forms::FormDefinition d = forms::FormVelkanDefinition();
+  forms::FormDefinition d = definitions::FormVelkanDefinition();
   std::erase_if(d.controls, [](const forms::ControlDefinition& c) {
     return c.name != "PictureSettings" &&
            (c.parent != "PictureSettings" || c.kind == forms::ControlKind::Hosted);

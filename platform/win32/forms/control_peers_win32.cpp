@@ -32,14 +32,14 @@ HBRUSH ChildWindowPeer::OnColor(HDC dc) {
   return backend_.Resources().BrushFor(back);
 }
 
-CheckBoxPeer::CheckBoxPeer(Win32FormsBackend& backend, forms::CheckBox& box, HWND parent)
+CheckBoxWindowPeer::CheckBoxWindowPeer(Win32FormsBackend& backend, forms::CheckBox& box, HWND parent)
     : ChildWindowPeer(backend, box), box_(box) {
   // Three states, so that a grey value shows grey; the model decides what a click makes of it.
   Create(parent, L"BUTTON", BS_3STATE | (box.Flat() ? BS_FLAT : 0), 0, box.Caption(), box.GetFont());
   Mirror(forms::Change::Value);
 }
 
-void CheckBoxPeer::Mirror(forms::Change what) {
+void CheckBoxWindowPeer::Mirror(forms::Change what) {
   if (what == forms::Change::Caption) SetWindowTextW(hwnd_, Widen(box_.Caption()).c_str());
   if (what == forms::Change::Style) {
     const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
@@ -53,25 +53,25 @@ void CheckBoxPeer::Mirror(forms::Change what) {
   }
 }
 
-void CheckBoxPeer::OnCommand(WORD code) {
+void CheckBoxWindowPeer::OnCommand(WORD code) {
   if (code == BN_CLICKED && !updating_) box_.UserToggle();
 }
 
-HBRUSH CheckBoxPeer::OnColor(HDC dc) {
+HBRUSH CheckBoxWindowPeer::OnColor(HDC dc) {
   const COLORREF back = backend_.Resolve(box_.BackColor());
   SetBkColor(dc, back);
   SetTextColor(dc, backend_.Resolve(box_.ForeColor()));
   return backend_.Resources().BrushFor(back);
 }
 
-ComboBoxPeer::ComboBoxPeer(Win32FormsBackend& backend, forms::ComboBox& combo, HWND parent)
+ComboBoxWindowPeer::ComboBoxWindowPeer(Win32FormsBackend& backend, forms::ComboBox& combo, HWND parent)
     : ChildWindowPeer(backend, combo), combo_(combo) {
   // The window of a drop-down list includes its list.
   Create(parent, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, "", combo.GetFont(), 160);
   Mirror(forms::Change::Items);
 }
 
-void ComboBoxPeer::Mirror(forms::Change what) {
+void ComboBoxWindowPeer::Mirror(forms::Change what) {
   if (what == forms::Change::Items) {
     SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
     for (const std::string& item : combo_.Items()) {
@@ -83,27 +83,27 @@ void ComboBoxPeer::Mirror(forms::Change what) {
   }
 }
 
-void ComboBoxPeer::OnCommand(WORD code) {
+void ComboBoxWindowPeer::OnCommand(WORD code) {
   if (code == CBN_SELCHANGE && !updating_) {
     combo_.UserSelected(static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)));
   }
 }
 
-TextBoxPeerWin32::TextBoxPeerWin32(Win32FormsBackend& backend, forms::TextBox& text, HWND parent)
+TextBoxWindowPeer::TextBoxWindowPeer(Win32FormsBackend& backend, forms::TextBox& text, HWND parent)
     : ChildWindowPeer(backend, text), text_(text) {
   Create(parent, L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 0, "", text.GetFont());
   // The default limit of about 32,000 characters would make appends fail silently.
   SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
 }
 
-std::string TextBoxPeerWin32::ReadText() {
+std::string TextBoxWindowPeer::ReadText() {
   if (hwnd_ == nullptr) return {};
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
   return Narrow(text);
 }
 
-void TextBoxPeerWin32::AppendText(std::string_view text) {
+void TextBoxWindowPeer::AppendText(std::string_view text) {
   if (hwnd_ == nullptr) return;
   updating_ = true;
   const int end = GetWindowTextLengthW(hwnd_);
@@ -112,7 +112,7 @@ void TextBoxPeerWin32::AppendText(std::string_view text) {
   updating_ = false;
 }
 
-void TextBoxPeerWin32::SetSelectionStart(std::size_t position) {
+void TextBoxWindowPeer::SetSelectionStart(std::size_t position) {
   if (hwnd_ == nullptr) return;
   // The model counts UTF-8 bytes, the control UTF-16 units; the end needs no counting.
   const std::string& text = text_.Text();
@@ -123,26 +123,26 @@ void TextBoxPeerWin32::SetSelectionStart(std::size_t position) {
   SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
 }
 
-void TextBoxPeerWin32::Changed(forms::Change what) { ChildWindowPeer::Changed(what); }
+void TextBoxWindowPeer::Changed(forms::Change what) { ChildWindowPeer::Changed(what); }
 
-void TextBoxPeerWin32::Mirror(forms::Change what) {
+void TextBoxWindowPeer::Mirror(forms::Change what) {
   if (what == forms::Change::Text) SetWindowTextW(hwnd_, Widen(text_.Text()).c_str());
 }
 
-void TextBoxPeerWin32::OnCommand(WORD code) {
+void TextBoxWindowPeer::OnCommand(WORD code) {
   if (code == EN_CHANGE && !updating_) text_.UserEdited();
 }
 
-ButtonPeer::ButtonPeer(Win32FormsBackend& backend, forms::Button& button, HWND parent)
+ButtonWindowPeer::ButtonWindowPeer(Win32FormsBackend& backend, forms::Button& button, HWND parent)
     : ChildWindowPeer(backend, button), button_(button) {
   Create(parent, L"BUTTON", BS_PUSHBUTTON, 0, button.Caption(), button.GetFont());
 }
 
-void ButtonPeer::Mirror(forms::Change what) {
+void ButtonWindowPeer::Mirror(forms::Change what) {
   if (what == forms::Change::Caption) SetWindowTextW(hwnd_, Widen(button_.Caption()).c_str());
 }
 
-void ButtonPeer::OnCommand(WORD code) {
+void ButtonWindowPeer::OnCommand(WORD code) {
   if (code == BN_CLICKED) button_.RaiseClick();
 }
 

@@ -5,9 +5,9 @@
 
 namespace zv::platform {
 
-class CheckBoxPeer final : public ChildWindowPeer {
+class CheckBoxWindowPeer final : public ChildWindowPeer {
  public:
-  CheckBoxPeer(Win32FormsBackend& backend, forms::CheckBox& box, HWND parent);
+  CheckBoxWindowPeer(Win32FormsBackend& backend, forms::CheckBox& box, HWND parent);
   void OnCommand(WORD code) override;
   HBRUSH OnColor(HDC dc) override;
 
@@ -16,9 +16,9 @@ class CheckBoxPeer final : public ChildWindowPeer {
   forms::CheckBox& box_;
 };
 
-class ComboBoxPeer final : public ChildWindowPeer {
+class ComboBoxWindowPeer final : public ChildWindowPeer {
  public:
-  ComboBoxPeer(Win32FormsBackend& backend, forms::ComboBox& combo, HWND parent);
+  ComboBoxWindowPeer(Win32FormsBackend& backend, forms::ComboBox& combo, HWND parent);
   void OnCommand(WORD code) override;
 
  private:
@@ -26,9 +26,9 @@ class ComboBoxPeer final : public ChildWindowPeer {
   forms::ComboBox& combo_;
 };
 
-class TextBoxPeerWin32 final : public ChildWindowPeer, public forms::TextBoxPeer {
+class TextBoxWindowPeer final : public ChildWindowPeer, public forms::TextBoxPeer {
  public:
-  TextBoxPeerWin32(Win32FormsBackend& backend, forms::TextBox& text, HWND parent);
+  TextBoxWindowPeer(Win32FormsBackend& backend, forms::TextBox& text, HWND parent);
   void Changed(forms::Change what) override;
   std::string ReadText() override;
   void AppendText(std::string_view text) override;
@@ -40,9 +40,9 @@ class TextBoxPeerWin32 final : public ChildWindowPeer, public forms::TextBoxPeer
   forms::TextBox& text_;
 };
 
-class ButtonPeer final : public ChildWindowPeer {
+class ButtonWindowPeer final : public ChildWindowPeer {
  public:
-  ButtonPeer(Win32FormsBackend& backend, forms::Button& button, HWND parent);
+  ButtonWindowPeer(Win32FormsBackend& backend, forms::Button& button, HWND parent);
   void OnCommand(WORD code) override;
 
  private:

@@ -53,21 +53,21 @@ void Win32FormsBackend::Realize(forms::Control& control, SurfaceWindow& surface)
       break;
     }
     case forms::ControlKind::CheckBox:
-      keepChild(std::make_unique<CheckBoxPeer>(*this, static_cast<forms::CheckBox&>(control), parent));
+      keepChild(std::make_unique<CheckBoxWindowPeer>(*this, static_cast<forms::CheckBox&>(control), parent));
       break;
     case forms::ControlKind::ComboBox:
-      keepChild(std::make_unique<ComboBoxPeer>(*this, static_cast<forms::ComboBox&>(control), parent));
+      keepChild(std::make_unique<ComboBoxWindowPeer>(*this, static_cast<forms::ComboBox&>(control), parent));
       break;
     case forms::ControlKind::TextBox: {
       auto& text = static_cast<forms::TextBox&>(control);
-      auto peer = std::make_unique<TextBoxPeerWin32>(*this, text, parent);
+      auto peer = std::make_unique<TextBoxWindowPeer>(*this, text, parent);
       text.AttachTextPeer(peer.get());
       surface.AddChild(*peer);
       peers_.push_back(std::move(peer));
       break;
     }
     case forms::ControlKind::Button:
-      keepChild(std::make_unique<ButtonPeer>(*this, static_cast<forms::Button&>(control), parent));
+      keepChild(std::make_unique<ButtonWindowPeer>(*this, static_cast<forms::Button&>(control), parent));
       break;
     case forms::ControlKind::Hosted: {
       auto peer = std::make_unique<HostedWindow>(*this, static_cast<forms::HostedControl&>(control), parent);

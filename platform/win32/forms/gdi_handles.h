@@ -5,12 +5,6 @@
 
 namespace zv::platform {
 
-struct GdiObjectTraits {
-  using Native = HGDIOBJ;
-  static Native Invalid() { return nullptr; }
-  static void Close(Native h) { DeleteObject(h); }
-};
-
 struct BrushTraits {
   using Native = HBRUSH;
   static Native Invalid() { return nullptr; }

@@ -4,7 +4,8 @@
 #
 # usage: tools/repeat_e2e.sh [-n RUNS] [-l LOCKFILE] PRESET [SCENARIO...]
 #   RUNS      runs per scenario (default 30)
-#   LOCKFILE  each CTest invocation holds this lock (flock), so that other work can go on between runs
+#   LOCKFILE  the runs hold this lock (flock) and give it up for a moment every few minutes, so that other work
+#             sharing the machine can go on in between
 #   SCENARIO  names without the e2e_ prefix (default: every e2e_ test of the preset but the prefix fixture)
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
@@ -36,12 +37,29 @@ kept=$build/repeat-e2e
 rm -rf "$kept"
 mkdir -p "$kept"
 
+# Takes the lock, or after LOCK_TURN seconds gives it up for a moment and takes it again.
+LOCK_TURN=300
+locked_since=""
+take_turn() {
+  [[ -n $lock ]] || return 0
+  if [[ -n $locked_since ]] && ((SECONDS - locked_since >= LOCK_TURN)); then
+    flock -u 9
+    locked_since=""
+    sleep 5 # a waiting command gets the lock first
+  fi
+  if [[ -z $locked_since ]]; then
+    flock 9
+    locked_since=$SECONDS
+  fi
+}
+[[ -z $lock ]] || exec 9>>"$lock"
+
 # run_once NAME RUN: one CTest run of the scenario (its prefix fixture comes with it); keeps a failed run's files.
 run_once() {
-  local name=$1 run=$2 output="$kept/$1-run$2.log" command
-  command=(ctest --preset "$preset" -R "^e2e_$name\$" --output-on-failure)
-  [[ -z $lock ]] || command=(flock "$lock" "${command[@]}")
-  if "${command[@]}" >"$output" 2>&1; then
+  local name=$1 run=$2 output="$kept/$1-run$2.log"
+  take_turn
+  # The lock's descriptor stays here: a Wine process left running must not hold the lock.
+  if ctest --preset "$preset" -R "^e2e_$name\$" --output-on-failure >"$output" 2>&1 9>&-; then
     rm -f "$output"
     return 0
   fi

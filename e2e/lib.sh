@@ -116,9 +116,17 @@ zv_ensure_prefix() {
       } >&2
       exit 1
     fi
+    # wineboot's wineserver goes down after it; a program started meanwhile can fail, so it is waited for.
+    zv_wineserver -w
     # Without a window manager, hiding a managed window waits seconds for one to answer.
-    env -u DISPLAY "${ZV_WINE_ENV[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >>"$ZV_PREFIX.log" 2>&1
+    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+      >>"$ZV_PREFIX.log" 2>&1; then
+      {
+        echo "reg add failed, see $ZV_PREFIX.log"
+        zv_tail_of "its output" "$ZV_PREFIX.log"
+      } >&2
+      exit 1
+    fi
     zv_wineserver -w
     touch "$marker"
   ) 9>"$ZV_PREFIX.lock"
@@ -162,6 +170,7 @@ zv_stop_display() {
 # how the program ended.
 zv_start_program() {
   local exe=$1 log=${2:-/dev/null} began
+  zv_ensure_wineserver || return 1
   began=$(zv_clock_us)
   ZV_PROGRAM_LOG=$log
   zv_log "[$(zv_seconds "$began") s] ${exe##*/}: started, output in $log"
@@ -201,6 +210,33 @@ zv_stop_wine() {
   fi
   ended=$(zv_clock_us)
   zv_log "[$(zv_seconds "$began") s] wineserver -k: $found; done after $(zv_seconds $((ended - began))) s"
+}
+
+# Starts the prefix's wineserver, to stay up until zv_stop_wine. One that a Wine process starts goes down as soon as
+# the prefix's last program has ended (Debian's runs with -p0), and a program started while it goes down fails
+# or ends with it. A server of an earlier run that is still going down is waited for first.
+zv_start_wineserver() {
+  local began deadline=$((SECONDS + 60)) status
+  began=$(zv_clock_us)
+  while :; do
+    timeout 30 env "${ZV_WINE_ENV[@]}" wineserver -w 2>/dev/null || true
+    # The server goes to the background once it listens; it keeps what it writes on stderr in the log.
+    status=0
+    env "${ZV_WINE_ENV[@]}" wineserver -p </dev/null >/dev/null 2>>"${ZV_WINE_LOG:-/dev/null}" || status=$?
+    ((status == 0)) && break
+    # 2: another server holds the prefix's lock.
+    if ((status != 2 || SECONDS >= deadline)); then
+      echo "the prefix's wineserver did not start: exit status $status; $(zv_wineserver_state)" >&2
+      return 1
+    fi
+    zv_wineserver -k 2>/dev/null || true
+  done
+  zv_log "[$(zv_seconds "$began") s] wineserver -p: listening after $(zv_seconds $(($(zv_clock_us) - began))) s"
+}
+
+# Starts the prefix's wineserver unless one is running (wineserver -k0 signals nothing, it only asks).
+zv_ensure_wineserver() {
+  zv_wineserver -k0 2>/dev/null || zv_start_wineserver
 }
 
 # Wine processes (loader, preloader, wineserver) started for this prefix, found by their environment.
@@ -327,6 +363,7 @@ zv_scenario() {
   [[ -f $ZV_DRIVER ]] || zv_fail "driver not found: $ZV_DRIVER"
   zv_ensure_prefix
   zv_stop_wine # whatever an interrupted earlier run left in the prefix
+  zv_start_wineserver || zv_fail "no wineserver"
   zv_start_display "${ZV_GEOMETRY:-1280x800x24}" || zv_fail "no X display"
   echo "scenario $ZV_NAME: $ZV_EXE on $DISPLAY, artefacts in $ZV_ART"
 }
@@ -334,9 +371,15 @@ zv_scenario() {
 # Starts the staged program and waits for its main window; sets ZV_CLIENT_X/Y/W/H.
 zv_launch() {
   zv_stage_copy "$ZV_EXE" "$ZV_ART/bin"
-  zv_start_program "$ZV_STAGED_EXE" "$ZV_ART/program.log"
+  zv_start_program "$ZV_STAGED_EXE" "$ZV_ART/program.log" || zv_fail "the program did not start"
   zv_wait_window 30000 >/dev/null || zv_fail_explained "no visible window titled $ZV_WINDOW_TITLE"
+  # Visible to Windows first, then mapped on the X display; a click before that reaches the root window.
+  zv_poll 30 zv_window_mapped || zv_fail_explained "the window titled $ZV_WINDOW_TITLE is not mapped on $DISPLAY"
   zv_read_client
+}
+
+zv_window_mapped() {
+  xdotool search --onlyvisible --name "^$ZV_WINDOW_TITLE\$" >/dev/null 2>&1
 }
 
 zv_read_client() {

@@ -6,19 +6,94 @@ ZV_WINDOW_TITLE=Zorvane
 ZV_WINE_ENV=()
 ZV_XVFB_PID=""
 ZV_PROGRAM_PID=""
+# Where every Wine start is logged (its command, exit status, times and what it wrote on stderr); empty: not logged.
+ZV_WINE_LOG=""
+ZV_CLOCK_START=${EPOCHREALTIME//[!0-9]/}
 
-# Wine runs with its own prefix (32-bit unless ZV_WINEARCH says win64), no debug channels, no Mono/Gecko installers and no desktop menu entries.
+# Microseconds since this script began.
+zv_clock_us() {
+  echo $((${EPOCHREALTIME//[!0-9]/} - ZV_CLOCK_START))
+}
+
+# zv_seconds MICROSECONDS: "12.345".
+zv_seconds() {
+  printf '%d.%03d' $(($1 / 1000000)) $(($1 % 1000000 / 1000))
+}
+
+# Appends lines to the Wine log, if there is one.
+zv_log() {
+  [[ -n $ZV_WINE_LOG ]] || return 0
+  printf '%s\n' "$@" >>"$ZV_WINE_LOG"
+}
+
+# Wine runs with its own prefix (32-bit unless ZV_WINEARCH says win64), no Mono/Gecko installers and no desktop
+# menu entries. Its error messages stay on (ZV_WINEDEBUG changes the channels): they explain a failed start.
 zv_wine_setup() {
   local prefix=$1
   mkdir -p "$(dirname "$prefix")"
   ZV_PREFIX=$(realpath -m "$prefix")
-  ZV_WINE_ENV=(WINEPREFIX="$ZV_PREFIX" WINEARCH="${ZV_WINEARCH:-win32}" WINEDEBUG=-all
+  ZV_WINE_ENV=(WINEPREFIX="$ZV_PREFIX" WINEARCH="${ZV_WINEARCH:-win32}" WINEDEBUG="${ZV_WINEDEBUG:-fixme-all}"
                WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8)
 }
 
-# Wine's processes never read the caller's standard input, which CI does not have.
+# zv_wine PROGRAM ARGS...: runs a Windows program in the prefix; Wine's processes never read the caller's standard
+# input, which CI does not have. With a Wine log, its standard output is passed on once it has ended, its standard
+# error goes to the log, and a non-zero exit status is reported on stderr with what Wine and the program wrote.
 zv_wine() {
-  env "${ZV_WINE_ENV[@]}" wine "$@" </dev/null
+  if [[ -z $ZV_WINE_LOG ]]; then
+    env "${ZV_WINE_ENV[@]}" wine "$@" </dev/null
+    return
+  fi
+  local out err began status=0
+  out=$(mktemp) err=$(mktemp)
+  began=$(zv_clock_us)
+  env "${ZV_WINE_ENV[@]}" wine "$@" </dev/null >"$out" 2>"$err" || status=$?
+  cat "$out"
+  zv_report_start "$status" "$began" "$err" "$out" "$@"
+  rm -f "$out" "$err"
+  return "$status"
+}
+
+# zv_report_start STATUS BEGAN_US STDERR_FILE STDOUT_FILE COMMAND...: logs one ended start; a failed one is also
+# described on stderr: status, when it began, how long it ran, the tail of its output, the prefix's wineserver.
+zv_report_start() {
+  local status=$1 began=$2 err=$3 out=$4 ended what
+  shift 4
+  ended=$(zv_clock_us)
+  what="${1##*[/\\]} ${*:2}"
+  zv_log "[$(zv_seconds "$began") s] ${what% }: exit status $status after $(zv_seconds $((ended - began))) s"
+  [[ ! -s $err ]] || zv_log "$(sed 's/^/    /' "$err")"
+  ((status != 0)) || return 0
+  {
+    echo "wine ${what% }: exit status $status after $(zv_seconds $((ended - began))) s," \
+      "begun $(zv_seconds "$began") s into the run"
+    zv_tail_of "its stderr" "$err"
+    # A 64-bit program in the 64-bit prefix is started by Wine's start.exe, which reports on stdout, in the OEM
+    # code page.
+    zv_tail_of "its stdout" <(iconv -f GBK -t UTF-8 -c "$out")
+    echo "  $(zv_wineserver_state)"
+  } >&2
+}
+
+# zv_tail_of WHAT FILE: the last lines of a file, indented, or that it was empty.
+zv_tail_of() {
+  if [[ -s $2 ]]; then
+    echo "  $1 (last lines):"
+    tail -n 15 "$2" | sed 's/^/    /'
+  else
+    echo "  $1: empty"
+  fi
+}
+
+# The wineserver of the prefix: its process id and age, or that there is none.
+zv_wineserver_state() {
+  local pid
+  for pid in $(zv_prefix_pids); do
+    [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == */wineserver* ]] || continue
+    echo "wineserver of the prefix: pid $pid, up $(ps -o etimes= -p "$pid" | tr -d ' ') s"
+    return 0
+  done
+  echo "wineserver of the prefix: none"
 }
 
 zv_wineserver() {
@@ -35,37 +110,53 @@ zv_ensure_prefix() {
     echo "creating Wine prefix $ZV_PREFIX"
     [[ $ZV_PREFIX != / ]] && rm -rf "$ZV_PREFIX"
     if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" wineboot -i >"$ZV_PREFIX.log" 2>&1; then
-      echo "wineboot failed, see $ZV_PREFIX.log" >&2
+      {
+        echo "wineboot failed, see $ZV_PREFIX.log"
+        zv_tail_of "its output" "$ZV_PREFIX.log"
+      } >&2
       exit 1
     fi
+    # wineboot's wineserver goes down after it; a program started meanwhile can fail, so it is waited for.
+    zv_wineserver -w
     # Without a window manager, hiding a managed window waits seconds for one to answer.
-    env -u DISPLAY "${ZV_WINE_ENV[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >>"$ZV_PREFIX.log" 2>&1
+    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+      >>"$ZV_PREFIX.log" 2>&1; then
+      {
+        echo "reg add failed, see $ZV_PREFIX.log"
+        zv_tail_of "its output" "$ZV_PREFIX.log"
+      } >&2
+      exit 1
+    fi
     zv_wineserver -w
     touch "$marker"
   ) 9>"$ZV_PREFIX.lock"
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY; geometry defaults to 1280x800x24.
+# Starts Xvfb on a free display number and exports DISPLAY; geometry defaults to 1280x800x24. Xvfb writes the number
+# once it accepts clients.
 zv_start_display() {
-  local geometry=${1:-1280x800x24} numberFile
-  numberFile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$numberFile" 2>/dev/null &
+  local geometry=${1:-1280x800x24} numberFile errors deadline=$((SECONDS + 30))
+  numberFile=$(mktemp) errors=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$numberFile" 2>"$errors" &
   ZV_XVFB_PID=$!
-  local tries
-  for ((tries = 0; tries < 100; tries++)); do
-    [[ -s $numberFile ]] && break
+  until [[ -s $numberFile ]]; do
     kill -0 "$ZV_XVFB_PID" 2>/dev/null || break
+    ((SECONDS < deadline)) || break
     sleep 0.1
   done
   if [[ ! -s $numberFile ]]; then
-    rm -f "$numberFile"
-    echo "Xvfb did not start" >&2
+    {
+      echo "Xvfb did not start: $(kill -0 "$ZV_XVFB_PID" 2>/dev/null && echo "no display number after 30 s" ||
+        echo "it ended")"
+      zv_tail_of "its stderr" "$errors"
+    } >&2
+    rm -f "$numberFile" "$errors"
     return 1
   fi
   DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
   export DISPLAY
-  rm -f "$numberFile"
+  rm -f "$numberFile" "$errors"
+  zv_log "[$(zv_seconds "$(zv_clock_us)") s] Xvfb pid $ZV_XVFB_PID on $DISPLAY"
 }
 
 zv_stop_display() {
@@ -75,21 +166,77 @@ zv_stop_display() {
   ZV_XVFB_PID=""
 }
 
-# Starts a Windows program in the background, its Wine output going to a log file.
+# Starts a Windows program in the background, its Wine output going to a log file, which ends with a line saying
+# how the program ended.
 zv_start_program() {
-  local exe=$1 log=${2:-/dev/null}
-  zv_wine "$exe" >"$log" 2>&1 &
+  local exe=$1 log=${2:-/dev/null} began
+  zv_ensure_wineserver || return 1
+  began=$(zv_clock_us)
+  ZV_PROGRAM_LOG=$log
+  zv_log "[$(zv_seconds "$began") s] ${exe##*/}: started, output in $log"
+  (
+    status=0
+    env "${ZV_WINE_ENV[@]}" wine "$exe" </dev/null >"$log" 2>&1 || status=$?
+    ended=$(zv_clock_us)
+    line="${exe##*/}: exit status $status after $(zv_seconds $((ended - began))) s"
+    zv_log "[$(zv_seconds "$ended") s] $line"
+    [[ ! -f $log ]] || echo "($line)" >>"$log"
+  ) &
   ZV_PROGRAM_PID=$!
 }
 
-# Ends every process of the prefix, then waits for its wineserver to go.
+# Whether the program started by zv_start_program still runs, and the last lines of its output.
+zv_program_state() {
+  if [[ -n $ZV_PROGRAM_PID ]] && kill -0 "$ZV_PROGRAM_PID" 2>/dev/null; then
+    echo "  the program is running"
+  else
+    echo "  the program has ended"
+  fi
+  zv_tail_of "its output" "${ZV_PROGRAM_LOG:-/dev/null}"
+}
+
+# Ends every process of the prefix, then waits for its wineserver to go; the log says how long that took.
 zv_stop_wine() {
-  zv_wineserver -k 2>/dev/null || true
-  timeout 20 env "${ZV_WINE_ENV[@]}" wineserver -w 2>/dev/null || true
+  local began ended found=none
+  began=$(zv_clock_us)
+  zv_wineserver -k 2>/dev/null && found="signalled"
+  if ! timeout 20 env "${ZV_WINE_ENV[@]}" wineserver -w 2>/dev/null; then
+    echo "the prefix's wineserver is still there 20 s after wineserver -k: $(zv_wineserver_state)" >&2
+    found="$found, still there after 20 s"
+  fi
   if [[ -n $ZV_PROGRAM_PID ]]; then
     wait "$ZV_PROGRAM_PID" 2>/dev/null || true
     ZV_PROGRAM_PID=""
   fi
+  ended=$(zv_clock_us)
+  zv_log "[$(zv_seconds "$began") s] wineserver -k: $found; done after $(zv_seconds $((ended - began))) s"
+}
+
+# Starts the prefix's wineserver, to stay up until zv_stop_wine. One that a Wine process starts goes down as soon as
+# the prefix's last program has ended (Debian's runs with -p0), and a program started while it goes down fails
+# or ends with it. A server of an earlier run that is still going down is waited for first.
+zv_start_wineserver() {
+  local began deadline=$((SECONDS + 60)) status
+  began=$(zv_clock_us)
+  while :; do
+    timeout 30 env "${ZV_WINE_ENV[@]}" wineserver -w 2>/dev/null || true
+    # The server goes to the background once it listens; it keeps what it writes on stderr in the log.
+    status=0
+    env "${ZV_WINE_ENV[@]}" wineserver -p </dev/null >/dev/null 2>>"${ZV_WINE_LOG:-/dev/null}" || status=$?
+    ((status == 0)) && break
+    # 2: another server holds the prefix's lock.
+    if ((status != 2 || SECONDS >= deadline)); then
+      echo "the prefix's wineserver did not start: exit status $status; $(zv_wineserver_state)" >&2
+      return 1
+    fi
+    zv_wineserver -k 2>/dev/null || true
+  done
+  zv_log "[$(zv_seconds "$began") s] wineserver -p: listening after $(zv_seconds $(($(zv_clock_us) - began))) s"
+}
+
+# Starts the prefix's wineserver unless one is running (wineserver -k0 signals nothing, it only asks).
+zv_ensure_wineserver() {
+  zv_wineserver -k0 2>/dev/null || zv_start_wineserver
 }
 
 # Wine processes (loader, preloader, wineserver) started for this prefix, found by their environment.
@@ -207,6 +354,8 @@ zv_scenario() {
   ZV_ART=$(realpath -m "$5")/$ZV_NAME
   rm -rf "$ZV_ART"
   mkdir -p "$ZV_ART"
+  ZV_WINE_LOG=$ZV_ART/wine.log
+  zv_log "scenario $ZV_NAME, ${ZV_WINEARCH:-win32} prefix $ZV_PREFIX, $(date '+%F %T')" "at the start: $(zv_wineserver_state)"
   # A signal (the test's time limit) ends the script through its EXIT trap, so the cleanup still runs.
   trap 'exit 143' TERM INT HUP
   trap zv_cleanup EXIT
@@ -214,6 +363,7 @@ zv_scenario() {
   [[ -f $ZV_DRIVER ]] || zv_fail "driver not found: $ZV_DRIVER"
   zv_ensure_prefix
   zv_stop_wine # whatever an interrupted earlier run left in the prefix
+  zv_start_wineserver || zv_fail "no wineserver"
   zv_start_display "${ZV_GEOMETRY:-1280x800x24}" || zv_fail "no X display"
   echo "scenario $ZV_NAME: $ZV_EXE on $DISPLAY, artefacts in $ZV_ART"
 }
@@ -221,14 +371,20 @@ zv_scenario() {
 # Starts the staged program and waits for its main window; sets ZV_CLIENT_X/Y/W/H.
 zv_launch() {
   zv_stage_copy "$ZV_EXE" "$ZV_ART/bin"
-  zv_start_program "$ZV_STAGED_EXE" "$ZV_ART/program.log"
-  zv_wait_window 30000 >/dev/null || zv_fail "no visible window titled $ZV_WINDOW_TITLE"
+  zv_start_program "$ZV_STAGED_EXE" "$ZV_ART/program.log" || zv_fail "the program did not start"
+  zv_wait_window 30000 >/dev/null || zv_fail_explained "no visible window titled $ZV_WINDOW_TITLE"
+  # Visible to Windows first, then mapped on the X display; a click before that reaches the root window.
+  zv_poll 30 zv_window_mapped || zv_fail_explained "the window titled $ZV_WINDOW_TITLE is not mapped on $DISPLAY"
   zv_read_client
+}
+
+zv_window_mapped() {
+  xdotool search --onlyvisible --name "^$ZV_WINDOW_TITLE\$" >/dev/null 2>&1
 }
 
 zv_read_client() {
   local client
-  client=$(zv_driver client "$ZV_WINDOW_TITLE") || zv_fail "cannot read the client area"
+  client=$(zv_driver client "$ZV_WINDOW_TITLE") || zv_fail_explained "cannot read the client area"
   # shellcheck disable=SC2034 # the sizes are read by the scenarios
   read -r ZV_CLIENT_X ZV_CLIENT_Y ZV_CLIENT_W ZV_CLIENT_H <<<"$client"
 }
@@ -313,6 +469,15 @@ zv_expect() {
 zv_fail() {
   zv_check_failed "$1"
   exit 1
+}
+
+# zv_fail with the program's state and where the scenario's Wine log is.
+zv_fail_explained() {
+  {
+    zv_program_state
+    echo "  every Wine start of this scenario: $ZV_WINE_LOG"
+  } >&2
+  zv_fail "$1"
 }
 
 zv_save_screenshot() {

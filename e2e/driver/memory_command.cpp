@@ -11,7 +11,8 @@ int RunMemory() {
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof(status);
   if (!GlobalMemoryStatusEx(&status)) {
-    WriteError("GlobalMemoryStatusEx failed\n");
+    WriteError("zvdriver memory: GlobalMemoryStatusEx failed (error " + std::to_string(GetLastError()) +
+               ")\n");
     return kFailure;
   }
   WriteOut(std::to_string(status.dwMemoryLoad) + " " + std::to_string(status.ullTotalPhys) + " " +

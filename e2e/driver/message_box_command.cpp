@@ -38,11 +38,14 @@ std::wstring ControlText(HWND control) {
 
 int RunMessageBox(std::wstring_view title, int timeoutMs) {
   Search search{title};
-  for (int waited = 0; search.found == nullptr; waited += 100) {
+  const ULONGLONG start = GetTickCount64();
+  const ULONGLONG deadline = start + static_cast<ULONGLONG>(timeoutMs < 0 ? 0 : timeoutMs);
+  for (;;) {
     EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr) break;
-    if (waited >= timeoutMs) {
-      WriteError("no message box appeared\n");
+    if (GetTickCount64() >= deadline) {
+      WriteError("zvdriver messagebox: no visible message box titled \"" + platform::Narrow(title) +
+                 "\" after " + std::to_string(GetTickCount64() - start) + " ms\n");
       return kFailure;
     }
     Sleep(100);

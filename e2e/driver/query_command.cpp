@@ -88,22 +88,26 @@ bool SaysFound(std::string_view reply) {
 int RunQuery(std::wstring_view title, std::wstring_view controlName, int index) {
   std::vector<HWND> windows = FindTitledWindows(title);
   if (windows.empty()) {
-    WriteError("no top-level window with that title\n");
+    WriteError("zvdriver query: no top-level window titled \"" + platform::Narrow(title) + "\"\n");
     return kFailure;
   }
   Reply reply;
   ReplyWindow replyWindow(reply);
   if (!replyWindow.handle()) {
-    WriteError("cannot create the reply window\n");
+    WriteError("zvdriver query: cannot create the reply window (error " + std::to_string(GetLastError()) +
+               ")\n");
     return kFailure;
   }
   const std::string request = "query " + platform::Narrow(controlName) + " " + std::to_string(index);
   // A hidden helper window may share the title; the main window is the one that answers.
+  DWORD sendError = 0;
   for (HWND window : windows) {
     if (Ask(window, replyWindow.handle(), request) && reply.received) break;
+    if (!reply.received && sendError == 0) sendError = GetLastError();
   }
   if (!reply.received) {
-    WriteError("the window did not answer the query\n");
+    WriteError("zvdriver query: none of the " + std::to_string(windows.size()) +
+               " windows titled so answered (error " + std::to_string(sendError) + ")\n");
     return kFailure;
   }
   WriteOut(reply.text);

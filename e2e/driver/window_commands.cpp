@@ -7,6 +7,7 @@
 #include "e2e/driver/commands.h"
 #include "e2e/driver/console.h"
 #include "e2e/driver/find_window.h"
+#include "platform/win32/text_win32.h"
 #include "platform/win32/windows_api.h"
 
 namespace zv::e2e {
@@ -14,8 +15,9 @@ namespace {
 
 constexpr DWORD kPollMs = 50;
 
-int ReportMissing(const char* what) {
-  WriteError(std::string("no ") + what + " window with that title\n");
+int ReportMissing(const char* command, const char* what, std::wstring_view title) {
+  WriteError(std::string("zvdriver ") + command + ": no " + what + " window titled \"" +
+             platform::Narrow(title) + "\"\n");
   return kFailure;
 }
 
@@ -28,7 +30,8 @@ HWND FindAnyWindow(std::wstring_view title) {
 }  // namespace
 
 int RunWait(std::wstring_view title, int timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs < 0 ? 0 : timeoutMs);
+  const ULONGLONG start = GetTickCount64();
+  const ULONGLONG deadline = start + static_cast<ULONGLONG>(timeoutMs < 0 ? 0 : timeoutMs);
   for (;;) {
     if (HWND window = FindVisibleWindow(title)) {
       char digits[2 * sizeof(ULONG_PTR)];
@@ -37,14 +40,20 @@ int RunWait(std::wstring_view title, int timeoutMs) {
       WriteOut("0x" + std::string(digits, end) + "\n");
       return kSuccess;
     }
-    if (GetTickCount64() >= deadline) return ReportMissing("visible");
+    if (GetTickCount64() >= deadline) {
+      // The hidden ones tell a window that never showed from one that was never created.
+      WriteError("zvdriver wait: no visible window titled \"" + platform::Narrow(title) + "\" after " +
+                 std::to_string(GetTickCount64() - start) + " ms (" +
+                 std::to_string(FindTitledWindows(title).size()) + " hidden)\n");
+      return kFailure;
+    }
     Sleep(kPollMs);
   }
 }
 
 int RunClient(std::wstring_view title) {
   HWND window = FindAnyWindow(title);
-  if (!window) return ReportMissing("top-level");
+  if (!window) return ReportMissing("client", "top-level", title);
   RECT client{};
   GetClientRect(window, &client);
   POINT origin{0, 0};
@@ -56,7 +65,7 @@ int RunClient(std::wstring_view title) {
 
 int RunVisible(std::wstring_view title) {
   HWND window = FindAnyWindow(title);
-  if (!window) return ReportMissing("top-level");
+  if (!window) return ReportMissing("visible", "top-level", title);
   WriteOut(IsWindowVisible(window) ? "1\n" : "0\n");
   return kSuccess;
 }

@@ -43,7 +43,7 @@ zv_save_screenshot hover_done
 
 # A press and release with the mouse runs the release pass, which reports in a message box.
 zv_press_release $((BUTTON_X + 56)) $((BUTTON_Y + 16))
-box=$(zv_driver messagebox "$ZV_WINDOW_TITLE" 60000) || zv_fail "no message box after pressing the button"
+box=$(zv_driver messagebox "$ZV_WINDOW_TITLE" 60000) || zv_fail_explained "no message box after pressing the button"
 zv_save_screenshot message_box
 read -r okX okY <<<"$(zv_field ok <<<"$box")"
 xdotool mousemove --sync "$okX" "$okY"

@@ -12,7 +12,7 @@ free_memory_and_check() {
   # The button lies on the status page (216, 144) at (48, 224), 113 x 33.
   zv_click $((216 + 48 + 56)) $((144 + 224 + 16))
   local box text amount records expected okX okY
-  box=$(zv_driver messagebox "$ZV_WINDOW_TITLE" 60000) || zv_fail "no message box after pressing the button"
+  box=$(zv_driver messagebox "$ZV_WINDOW_TITLE" 60000) || zv_fail_explained "no message box after pressing the button"
   zv_save_screenshot message_box
   text=$(zv_field text <<<"$box")
   amount=$(sed -n 's/^释放内存成功， \(-\{0,1\}[0-9]\{1,\}\) MB 内存已释放。$/\1/p' <<<"$text")

@@ -62,7 +62,7 @@ value_of() {
 
 start_program() {
   zv_start_program "$exe" "$ZV_ART/program-$1.log"
-  zv_wait_window 30000 >/dev/null || zv_fail "no visible window titled $ZV_WINDOW_TITLE ($1)"
+  zv_wait_window 30000 >/dev/null || zv_fail_explained "no visible window titled $ZV_WINDOW_TITLE ($1)"
   zv_read_client
   sleep 1
 }

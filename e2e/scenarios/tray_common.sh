@@ -18,7 +18,7 @@ tray_start() {
   printf '[VK]\r\nAutorun=0\r\nAutomin=%s\r\nShowMiniWindow=%s\r\nAuroFreeMemory=0\r\nInterval=5 分钟\r\n' "$1" "$2" |
     iconv -f UTF-8 -t GBK >"$ZV_ART/bin/config.ini"
   zv_start_program "$ZV_STAGED_EXE" "$ZV_ART/program.log"
-  zv_driver wait "$3" 30000 >/dev/null || zv_fail "no visible window titled $3"
+  zv_driver wait "$3" 30000 >/dev/null || zv_fail_explained "no visible window titled $3"
   tray_find_main
 }
 

@@ -68,7 +68,7 @@ tray_start 0 0 "$ZV_WINDOW_TITLE"
 zv_read_client
 zv_poll 10 icon_shown || zv_fail "no tray icon after the restart"
 zv_click $((216 + 48 + 56)) $((144 + 224 + 16))
-zv_driver messagebox "$ZV_WINDOW_TITLE" 60000 >/dev/null || zv_fail "no message box after pressing the button"
+zv_driver messagebox "$ZV_WINDOW_TITLE" 60000 >/dev/null || zv_fail_explained "no message box after pressing the button"
 tray_menu_on_icon
 zv_save_screenshot menu_over_message_box
 tray_choose m_Exit

@@ -34,6 +34,9 @@ zv_wine_setup() {
   ZV_PREFIX=$(realpath -m "$prefix")
   ZV_WINE_ENV=(WINEPREFIX="$ZV_PREFIX" WINEARCH="${ZV_WINEARCH:-win32}" WINEDEBUG="${ZV_WINEDEBUG:-fixme-all}"
                WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8)
+  # Wine processes start without address-space randomisation: with it, a new process now and then finds the
+  # address of the shared user data taken ("failed to map the shared user data: c0000018") and dies at once.
+  ZV_NO_ASLR=(setarch "$(uname -m)" -R)
 }
 
 # zv_wine PROGRAM ARGS...: runs a Windows program in the prefix; Wine's processes never read the caller's standard
@@ -41,13 +44,13 @@ zv_wine_setup() {
 # error goes to the log, and a non-zero exit status is reported on stderr with what Wine and the program wrote.
 zv_wine() {
   if [[ -z $ZV_WINE_LOG ]]; then
-    env "${ZV_WINE_ENV[@]}" wine "$@" </dev/null
+    env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$@" </dev/null
     return
   fi
   local out err began status=0
   out=$(mktemp) err=$(mktemp)
   began=$(zv_clock_us)
-  env "${ZV_WINE_ENV[@]}" wine "$@" </dev/null >"$out" 2>"$err" || status=$?
+  env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$@" </dev/null >"$out" 2>"$err" || status=$?
   cat "$out"
   zv_report_start "$status" "$began" "$err" "$out" "$@"
   rm -f "$out" "$err"
@@ -109,7 +112,7 @@ zv_ensure_prefix() {
     [[ -f $marker ]] && exit 0
     echo "creating Wine prefix $ZV_PREFIX"
     [[ $ZV_PREFIX != / ]] && rm -rf "$ZV_PREFIX"
-    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" wineboot -i >"$ZV_PREFIX.log" 2>&1; then
+    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wineboot -i >"$ZV_PREFIX.log" 2>&1; then
       {
         echo "wineboot failed, see $ZV_PREFIX.log"
         zv_tail_of "its output" "$ZV_PREFIX.log"
@@ -119,7 +122,7 @@ zv_ensure_prefix() {
     # wineboot's wineserver goes down after it; a program started meanwhile can fail, so it is waited for.
     zv_wineserver -w
     # Without a window manager, hiding a managed window waits seconds for one to answer.
-    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
       >>"$ZV_PREFIX.log" 2>&1; then
       {
         echo "reg add failed, see $ZV_PREFIX.log"
@@ -176,7 +179,7 @@ zv_start_program() {
   zv_log "[$(zv_seconds "$began") s] ${exe##*/}: started, output in $log"
   (
     status=0
-    env "${ZV_WINE_ENV[@]}" wine "$exe" </dev/null >"$log" 2>&1 || status=$?
+    env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$exe" </dev/null >"$log" 2>&1 || status=$?
     ended=$(zv_clock_us)
     line="${exe##*/}: exit status $status after $(zv_seconds $((ended - began))) s"
     zv_log "[$(zv_seconds "$ended") s] $line"

@@ -1,5 +1,6 @@
-// The smallest borderless Win32 window of the program's size: the footprint baseline and the harness's
-// stand-in.
+// The smallest borderless Win32 window of the program's size, with timers at the program's three polling
+// rates: the footprint baseline and the harness's stand-in. "/hidden" keeps the window hidden, as a start
+// in the tray does.
 #include "platform/win32/windows_api.h"
 
 namespace {
@@ -7,6 +8,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"ZvBaselineWindow";
 constexpr int kClientWidth = 786;
 constexpr int kClientHeight = 557;
+constexpr UINT kTimerPeriodsMs[] = {200, 100, 500};
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
@@ -33,7 +35,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   HWND window = CreateWindowExW(WS_EX_APPWINDOW, kClassName, L"Zorvane", WS_POPUP, x, y, kClientWidth,
                                 kClientHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
-  ShowWindow(window, showCommand);
+  for (UINT id = 0; id < ARRAYSIZE(kTimerPeriodsMs); ++id)
+    SetTimer(window, id + 1, kTimerPeriodsMs[id], nullptr);
+  if (wcsstr(GetCommandLineW(), L"/hidden") == nullptr) ShowWindow(window, showCommand);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 PACKAGES=(cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine wine32:i386 wine64 xvfb xdotool imagemagick fonts-wqy-microhei locales libfreetype-dev valgrind clang-format)
+          wine wine32:i386 wine64 xvfb xdotool imagemagick fonts-wqy-microhei locales libfreetype-dev valgrind clang-format
+          zlib1g-dev libz-mingw-w64-dev zip)
 
 if ((EUID == 0)); then
   as_root() { "$@"; }

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "platform/bmp.h"
+#include "platform/deflated_bmp.h"
 #include "platform/forms/timer.h"
 #include "platform/win32/text_win32.h"
 
@@ -149,7 +149,7 @@ const Picture* ResourcePictures::Find(std::string_view name) {
       HGLOBAL data = LoadResource(instance_, info);
       const void* bytes = data != nullptr ? LockResource(data) : nullptr;
       if (bytes != nullptr) {
-        picture = DecodeBmp({static_cast<const std::uint8_t*>(bytes), SizeofResource(instance_, info)});
+        picture = InflateBmp({static_cast<const std::uint8_t*>(bytes), SizeofResource(instance_, info)});
       }
     }
     it = cache_.emplace(std::string(name), std::move(picture)).first;

@@ -58,7 +58,8 @@ class Win32Application final : public forms::Application {
   Size ScreenSize() override;
 };
 
-// Pictures embedded in the executable as RCDATA resources holding BMP files.
+// The skin's pictures: RCDATA resources named like the picture in capitals, each a deflated bitmap
+// (platform/deflated_bmp.h). A picture is inflated on first use and kept.
 class ResourcePictures final : public forms::PictureSource {
  public:
   explicit ResourcePictures(HINSTANCE instance) : instance_(instance) {}

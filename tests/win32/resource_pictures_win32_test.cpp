@@ -1,0 +1,66 @@
+// The exe's own resources: every picture of the skin, found by its name, has the pixels of its .bmp file, and
+// is inflated once and kept.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/bmp.h"
+#include "platform/win32/forms/runtime_win32.h"
+#include "platform/win32/handles.h"
+
+namespace zv::platform {
+namespace {
+
+struct ModuleTraits {
+  using Native = HMODULE;
+  static Native Invalid() { return nullptr; }
+  static void Close(Native h) { FreeLibrary(h); }
+};
+
+std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class ResourcePicturesWin32Test : public ::testing::Test {
+ protected:
+  // The exe's resources without running it.
+  ScopedHandle<ModuleTraits> exe_{LoadLibraryExW(ZV_EXE_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE)};
+};
+
+TEST_F(ResourcePicturesWin32Test, EveryPictureOfTheExeHasTheArtFilesPixels) {
+  ASSERT_TRUE(exe_) << "cannot load the exe's resources, error " << GetLastError();
+  ResourcePictures pictures(exe_.get());
+  int found = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(ZV_ART_DIR)) {
+    if (entry.path().extension() != ".bmp") continue;
+    const std::string name = entry.path().stem().string();
+    SCOPED_TRACE(name);
+    const std::optional<Picture> expected = DecodeBmp(ReadFile(entry.path()));
+    ASSERT_TRUE(expected);
+    const Picture* actual = pictures.Find(name);
+    ASSERT_NE(actual, nullptr);
+    ASSERT_EQ(actual->width, expected->width);
+    ASSERT_EQ(actual->height, expected->height);
+    EXPECT_TRUE(actual->pixels == expected->pixels);
+    EXPECT_EQ(pictures.Find(name), actual) << "not kept";
+    ++found;
+  }
+  EXPECT_GT(found, 0);
+}
+
+TEST_F(ResourcePicturesWin32Test, AnUnknownNameFindsNothing) {
+  ASSERT_TRUE(exe_);
+  ResourcePictures pictures(exe_.get());
+  EXPECT_EQ(pictures.Find("no_such_picture"), nullptr);
+  EXPECT_EQ(pictures.Find("no_such_picture"), nullptr);
+  // The icon is not a picture of the skin.
+  EXPECT_EQ(pictures.Find("appicon"), nullptr);
+}
+
+}  // namespace
+}  // namespace zv::platform

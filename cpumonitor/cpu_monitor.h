@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cpumonitor/cpu_monitor_support.h"
 #include "cpumonitor/monitor_properties.h"
@@ -181,6 +182,8 @@ class CpuMonitor final : public forms::HostedControl {
   bool stagedEnabled_ = true;
 
   SlotHistory levelHistory_;  // slots 0 to P, P the outer width in pixels
+  // The rows of the series being drawn, kept so that a redraw allocates nothing.
+  std::vector<std::int32_t> seriesRows_;
   std::int32_t lastEmptyIndex_ = 0;
   std::int32_t gridOffset_ = 0;
   bool platformIsNT_ = false;

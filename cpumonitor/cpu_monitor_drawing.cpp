@@ -68,15 +68,12 @@ void CpuMonitor::DrawSeries(Canvas& canvas, Size inner, int series, Color color)
   const std::int64_t first = std::int64_t{lastEmptyIndex_} + 1;
   const std::int64_t last = std::int64_t{width} - 2;
   switch (settings_.diagramStyle) {
-    case static_cast<std::int32_t>(DiagramStyle::kLines): {
-      std::int32_t from = levelHistory_.Row(first, series);
-      for (std::int64_t x = first; x <= last; ++x) {
-        const std::int32_t to = levelHistory_.Row(x + 1, series);
-        if (from != kNoRow && to != kNoRow) SegmentStroke(canvas, static_cast<int>(x), from, to, color);
-        from = to;
-      }
+    case static_cast<std::int32_t>(DiagramStyle::kLines):
+      // Slots first to last + 1: the segments' start and end rows.
+      seriesRows_.resize(static_cast<std::size_t>(last - first + 2));
+      levelHistory_.CopyRows(first, series, seriesRows_);
+      LineDiagram(canvas, static_cast<int>(first), seriesRows_, kNoRow, color);
       break;
-    }
     case static_cast<std::int32_t>(DiagramStyle::kDots):
       // Each dot one column to the right of its own slot.
       for (std::int64_t x = first; x <= last; ++x) {

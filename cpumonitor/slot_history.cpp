@@ -49,6 +49,29 @@ void SlotHistory::Plot(std::int64_t slot, int height) {
   if (Inside(slot)) PlotSlot(slots_[Index(static_cast<std::size_t>(slot))], height);
 }
 
+void SlotHistory::CopyRows(std::int64_t first, int series, std::span<std::int32_t> rows) const {
+  std::fill(rows.begin(), rows.end(), kNoRow);
+  if (plottedHeight_ == kNotPlotted) return;
+  const std::int64_t begin = std::max<std::int64_t>(first, 0);
+  const std::int64_t end =
+      std::min(first + static_cast<std::int64_t>(rows.size()), static_cast<std::int64_t>(slots_.size()));
+  // Slots from..to-1 stored `shift` places further on.
+  const auto copy = [&](std::int64_t from, std::int64_t to, std::int64_t shift) {
+    for (std::int64_t slot = from; slot < to; ++slot) {
+      rows[static_cast<std::size_t>(slot - first)] =
+          slots_[static_cast<std::size_t>(slot + shift)].rows[static_cast<std::size_t>(series)];
+    }
+  };
+  // The ring's slots are stored from its origin to the window's end, then from the window's start;
+  // the slots after the window in place.
+  const auto origin = static_cast<std::int64_t>(origin_);
+  const auto window = static_cast<std::int64_t>(window_);
+  const std::int64_t wrapped = window - origin;  // the first slot stored at the window's start
+  copy(begin, std::min(end, wrapped), origin);
+  copy(std::max(begin, wrapped), std::min(end, window), -wrapped);
+  copy(std::max(begin, window), end, 0);
+}
+
 std::vector<SystemLevels> SlotHistory::Slots() const {
   std::vector<SystemLevels> slots;
   slots.reserve(slots_.size());

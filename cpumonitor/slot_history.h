@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "cpumonitor/system_levels.h"
@@ -53,6 +54,8 @@ class SlotHistory {
     if (!Inside(slot) || plottedHeight_ == kNotPlotted) return kNoRow;
     return slots_[Index(static_cast<std::size_t>(slot))].rows[static_cast<std::size_t>(series)];
   }
+  // Row(first + i, series) into rows[i] for every i, a stretch at a time instead of a slot at a time.
+  void CopyRows(std::int64_t first, int series, std::span<std::int32_t> rows) const;
 
   // The samples in slot order, for inspection.
   std::vector<SystemLevels> Slots() const;

@@ -41,6 +41,36 @@ TEST(CpuMonitorHistory, ShiftsAsThePlainArrayDoesThroughResizes) {
   }
 }
 
+// Copied rows must read as Row does, whichever slot the ring starts at and wherever the window ends.
+TEST(CpuMonitorHistory, CopiedRowsReadAsRowInEveryRingState) {
+  const std::int64_t lasts[] = {9, 9, 9, 9, 5, 5, 14, 9, 9, 0, 1, 10, 9};
+  SlotHistory history;
+  history.Assign(11);
+  std::vector<std::int32_t> copied(6);
+  history.CopyRows(0, 1, copied);
+  EXPECT_EQ(copied, std::vector<std::int32_t>(6, kNoRow)) << "not plotted yet";
+  float sample = 0;
+  int step = 0;
+  for (const std::int64_t last : lasts) {
+    history.ShiftLeft(last);
+    const std::int64_t newest = last >= 1 ? last : 0;
+    if (SystemLevels* slot = history.At(newest)) slot->memoryLoadPercent = (sample += 7);
+    history.Plot(newest, 100);
+    for (std::int64_t first = -3; first <= 12; ++first) {
+      for (std::size_t count : {0u, 1u, 4u, 11u, 16u}) {
+        copied.assign(count, 0);
+        history.CopyRows(first, 1, copied);
+        for (std::size_t i = 0; i < count; ++i) {
+          ASSERT_EQ(copied[i], history.Row(first + static_cast<std::int64_t>(i), 1))
+              << "step " << step << ", from slot " << first << ", slot "
+              << first + static_cast<std::int64_t>(i);
+        }
+      }
+    }
+    ++step;
+  }
+}
+
 TEST(CpuMonitorHistory, BoundsAndReassignment) {
   SlotHistory history;
   EXPECT_EQ(history.At(0), nullptr);

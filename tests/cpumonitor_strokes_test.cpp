@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
+#include <vector>
 
 #include "cpumonitor/strokes.h"
 
@@ -10,17 +12,19 @@ namespace {
 
 constexpr Color kInk = 0x0000FF;
 
-// Draws with `stroke` and with `line` on two small canvases and compares every pixel.
+constexpr std::int32_t kNoRow = -7;
+
+// Draws with `stroke` and with `line` on two canvases, small unless told otherwise, and compares every pixel.
 void ExpectSamePixels(const std::function<void(Canvas&)>& stroke, const std::function<void(Canvas&)>& line,
-                      const std::string& what) {
-  OwnedCanvas actual(6, 12, nullptr);
-  OwnedCanvas expected(6, 12, nullptr);
+                      const std::string& what, int width = 6, int height = 12) {
+  OwnedCanvas actual(width, height, nullptr);
+  OwnedCanvas expected(width, height, nullptr);
   actual.canvas().Clear(0xFFFFFF);
   expected.canvas().Clear(0xFFFFFF);
   stroke(actual.canvas());
   line(expected.canvas());
-  for (int y = 0; y < 12; ++y) {
-    for (int x = 0; x < 6; ++x) {
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
       ASSERT_EQ(actual.canvas().GetPixel(x, y), expected.canvas().GetPixel(x, y))
           << what << " at " << x << "," << y;
     }
@@ -61,6 +65,72 @@ TEST(CpuMonitorStrokes, VerticalAndHorizontalRunsMatchTheCanvasLine) {
             [&](Canvas& c) { c.Line(x1, y, x2, y, kInk); },
             "horizontal y " + std::to_string(y) + " " + std::to_string(x1) + "-" + std::to_string(x2));
       }
+    }
+  }
+}
+
+// The line diagram as the canvas draws it: one Line per pair of neighbouring rows that both have a row.
+void LinesOfDiagram(Canvas& canvas, int firstX, const std::vector<std::int32_t>& rows) {
+  for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+    if (rows[i] == kNoRow || rows[i + 1] == kNoRow) continue;
+    const int x = firstX + static_cast<int>(i);
+    canvas.Line(x, rows[i], x + 1, rows[i + 1], kInk);
+  }
+}
+
+void ExpectDiagramMatchesLines(int firstX, const std::vector<std::int32_t>& rows, int width, int height) {
+  std::string what = "diagram from x " + std::to_string(firstX) + ", rows";
+  for (std::int32_t row : rows) {
+    what += ' ';
+    what += row == kNoRow ? "none" : std::to_string(row);
+  }
+  ExpectSamePixels([&](Canvas& c) { LineDiagram(c, firstX, rows, kNoRow, kInk); },
+                   [&](Canvas& c) { LinesOfDiagram(c, firstX, rows); }, what, width, height);
+}
+
+// A column takes the end of one segment and the start of the next: every three neighbouring rows, from
+// above the canvas to below it or missing, with the diagram starting off, on and at the edges.
+TEST(CpuMonitorStrokes, DiagramColumnsMatchTheCanvasLines) {
+  std::vector<std::int32_t> levels = {kNoRow};
+  for (std::int32_t row = -4; row <= 16; ++row) levels.push_back(row);
+  for (int firstX : {-2, -1, 0, 3, 4}) {
+    for (std::int32_t before : levels) {
+      for (std::int32_t at : levels) {
+        for (std::int32_t after : levels) ExpectDiagramMatchesLines(firstX, {before, at, after}, 6, 12);
+      }
+    }
+  }
+}
+
+// Rows far beyond the canvas are clipped without overflow, however far apart neighbours are.
+TEST(CpuMonitorStrokes, DiagramRowsFarOffTheCanvasMatchTheCanvasLines) {
+  const std::int32_t far[] = {INT32_MIN + 1, -2000000000, -13, -1, 0, 5, 11, 12, 13, 2000000000, INT32_MAX};
+  for (std::int32_t before : far) {
+    for (std::int32_t at : far) {
+      for (std::int32_t after : far) ExpectDiagramMatchesLines(1, {before, at, after, before}, 6, 12);
+    }
+  }
+}
+
+// The status page's canvas with loads wandering, jumping across the whole height every sample, and
+// now and then missing; a fixed seed keeps every run the same.
+TEST(CpuMonitorStrokes, LongDiagramsMatchTheCanvasLines) {
+  std::mt19937 random(20261210);
+  const struct {
+    const char* name;
+    std::int32_t low, high;
+    int missingOneIn;
+  } kinds[] = {{"wandering", 14, 30, 0}, {"jumping", -2, 43, 0}, {"with gaps", -2, 43, 9}};
+  for (const auto& kind : kinds) {
+    for (int firstX : {-5, 0, 1, 200, 410}) {
+      std::uniform_int_distribution<std::int32_t> level(kind.low, kind.high);
+      std::vector<std::int32_t> rows(411);
+      for (std::int32_t& row : rows) {
+        const bool missing = kind.missingOneIn > 0 && random() % kind.missingOneIn == 0;
+        row = missing ? kNoRow : level(random);
+      }
+      SCOPED_TRACE(kind.name);
+      ExpectDiagramMatchesLines(firstX, rows, 411, 41);
     }
   }
 }

@@ -81,7 +81,7 @@ struct StatusPageMonitor {
   zv::platform::FakeRegistry registry;
   zv::headless::ScriptedMessageBoxes messages;
   zv::platform::FakeRegionalSettings regional;
-  zv::cpumonitor::ModuleCpuMonitorSupport support{{&counters, &memory, &registry, &messages}};
+  zv::cpumonitor::ModuleCpuMonitorSupport support{{counters, memory, registry, messages}};
   zv::platform::RecordingControlHost host;
   zv::HostTextRenderer text;
   zv::cpumonitor::CpuMonitor monitor{"CpuMonitor", host, support, regional};

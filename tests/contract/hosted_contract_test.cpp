@@ -78,7 +78,7 @@ class HostedContractTest : public ::testing::Test {
   platform::FakeMemoryStatus memory;
   platform::FakeRegistry registry;
   platform::FakeRegionalSettings regional;
-  cpumonitor::ModuleCpuMonitorSupport support{{&counters, &memory, &registry, backend->Runtime().messages}};
+  cpumonitor::ModuleCpuMonitorSupport support{{counters, memory, registry, *backend->Runtime().messages}};
   cpumonitor::CpuMonitor* monitor = nullptr;
 };
 

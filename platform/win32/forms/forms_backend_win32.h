@@ -10,6 +10,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/painter.h"
 #include "platform/win32/forms/gdi_resources_win32.h"
 #include "platform/win32/forms/gdi_text_renderer_win32.h"
 
@@ -95,17 +96,17 @@ class Win32FormsBackend final : public forms::FormsBackend {
   void Load(forms::Form& form) override;
 
   HINSTANCE Instance() const { return instance_; }
-  forms::Runtime& Runtime() { return runtime_; }
+  const forms::PaintServices& PaintServices() const { return paint_; }
   GdiResources& Resources() { return resources_; }
   HCURSOR LinkCursor() const { return linkCursor_; }
-  COLORREF Resolve(Color c) { return runtime_.colors != nullptr ? runtime_.colors->Resolve(c) : c; }
+  COLORREF Resolve(Color c) { return paint_.colors.Resolve(c); }
 
  private:
   void RealizeChildren(forms::Container& container, SurfaceWindow& surface);
   void Realize(forms::Control& control, SurfaceWindow& surface);
 
   HINSTANCE instance_;
-  forms::Runtime& runtime_;
+  forms::PaintServices paint_;
   GdiResources resources_;
   HCURSOR linkCursor_ = nullptr;
   std::vector<std::unique_ptr<forms::ControlPeer>> peers_;

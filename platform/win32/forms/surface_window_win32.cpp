@@ -216,7 +216,7 @@ void SurfaceWindow::Paint() {
   GetClientRect(hwnd_, &client);
   if (image_.Resize(client.right, client.bottom)) {
     const Rect dirty{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
-    forms::PaintSurface(container_, *image_.GetCanvas(), backend_.Runtime(), dirty);
+    forms::PaintSurface(container_, *image_.GetCanvas(), backend_.PaintServices(), dirty);
     image_.Present(dc, ps.rcPaint);
   }
   EndPaint(hwnd_, &ps);

@@ -17,6 +17,7 @@
 namespace zv::platform {
 
 class Win32FormsBackend;
+struct MouseInput;
 
 // A real child control: a check box, a drop-down list, a text box or a push button.
 class ChildWindowPeer : public virtual forms::ControlPeer {
@@ -61,7 +62,7 @@ class SurfaceWindow final : public forms::FormPeer {
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void Paint();
-  void RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+  void RouteMouse(const MouseInput& input);
   bool SetLinkCursor();
   void MoveFocus(WPARAM wParam, LPARAM lParam);
   ChildWindowPeer* ChildOf(HWND child) const;

@@ -42,7 +42,7 @@ std::optional<float> ShareFree(Currency available, Currency total) {
 ModuleCpuMonitorSupport::ModuleCpuMonitorSupport(const SupportServices& services) : services_(services) {}
 
 bool ModuleCpuMonitorSupport::IsWindowsNT() {
-  return services_.counters->PlatformId() == platform::kPlatformWin32Nt;
+  return services_.counters.PlatformId() == platform::kPlatformWin32Nt;
 }
 
 void ModuleCpuMonitorSupport::InitializeCpuCounter(bool isNT) {
@@ -61,9 +61,9 @@ void ModuleCpuMonitorSupport::TerminateCpuCounter(bool isNT) {
 
 void ModuleCpuMonitorSupport::InitializeNt() {
   platform::TimeOfDayInformation time;
-  if (services_.counters->QueryTimeOfDay(time) != platform::kNtSuccess) return;
+  if (services_.counters.QueryTimeOfDay(time) != platform::kNtSuccess) return;
   platform::PerformanceInformation performance;
-  if (services_.counters->QueryPerformance(performance) != platform::kNtSuccess) return;
+  if (services_.counters.QueryPerformance(performance) != platform::kNtSuccess) return;
   previousIdleTime_ = performance.idleTime;
   previousSystemTime_ = time.currentTime;
 }
@@ -73,9 +73,9 @@ float ModuleCpuMonitorSupport::SampleNt() {
   platform::BasicInformation basic;
   platform::TimeOfDayInformation time;
   platform::PerformanceInformation performance;
-  if (services_.counters->QueryBasic(basic) != platform::kNtSuccess) return kUnmeasured;
-  if (services_.counters->QueryTimeOfDay(time) != platform::kNtSuccess) return kUnmeasured;
-  if (services_.counters->QueryPerformance(performance) != platform::kNtSuccess) return kUnmeasured;
+  if (services_.counters.QueryBasic(basic) != platform::kNtSuccess) return kUnmeasured;
+  if (services_.counters.QueryTimeOfDay(time) != platform::kNtSuccess) return kUnmeasured;
+  if (services_.counters.QueryPerformance(performance) != platform::kNtSuccess) return kUnmeasured;
 
   std::int64_t idleDelta = 0;
   std::int64_t timeDelta = 0;
@@ -96,22 +96,22 @@ float ModuleCpuMonitorSupport::SampleNt() {
 }
 
 platform::RegistryStatus ModuleCpuMonitorSupport::QueryCounter(const platform::RegistryKey& key) {
-  return services_.registry->QueryValue(key, kCounterValueName, counterValue_).status;
+  return services_.registry.QueryValue(key, kCounterValueName, counterValue_).status;
 }
 
 // Reading the value under the start key starts the kernel's counter; the data read there is not used.
 void ModuleCpuMonitorSupport::Initialize9x() {
   counterKey_ =
-      services_.registry->OpenKey(RegistryRoot::kDynData, kStartKey, platform::regaccess::kAllAccess).key;
+      services_.registry.OpenKey(RegistryRoot::kDynData, kStartKey, platform::regaccess::kAllAccess).key;
   if (!counterKey_) return;
   QueryCounter(counterKey_);
   counterKey_.Reset();
-  counterKey_ = services_.registry->OpenKey(RegistryRoot::kDynData, kDataKey, platform::regaccess::kRead).key;
+  counterKey_ = services_.registry.OpenKey(RegistryRoot::kDynData, kDataKey, platform::regaccess::kRead).key;
 }
 
 float ModuleCpuMonitorSupport::Sample9x() {
   if (QueryCounter(counterKey_) != platform::regstatus::kSuccess) {
-    services_.messages->Show("Unable to Query Registry!", forms::MessageIcon::None);
+    services_.messages.Show("Unable to Query Registry!", forms::MessageIcon::None);
     return -1;
   }
   return static_cast<float>(counterValue_[0]);  // the low byte of the little-endian value
@@ -120,14 +120,14 @@ float ModuleCpuMonitorSupport::Sample9x() {
 void ModuleCpuMonitorSupport::Terminate9x() {
   counterKey_.Reset();
   const platform::RegistryKey stop =
-      services_.registry->OpenKey(RegistryRoot::kDynData, kStopKey, platform::regaccess::kAllAccess).key;
+      services_.registry.OpenKey(RegistryRoot::kDynData, kStopKey, platform::regaccess::kAllAccess).key;
   if (!stop) return;
   QueryCounter(stop);
 }
 
 void ModuleCpuMonitorSupport::ReadMemoryLevels(SystemLevels& record) {
   platform::MemoryStatus32 status{};
-  services_.memory->Query32(status);
+  services_.memory.Query32(status);
   record.memoryLoadPercent = static_cast<float>(status.memoryLoad);
   record.physicalMemoryTotal = Saturated(status.totalPhys);
   record.physicalMemoryAvailable = Saturated(status.availPhys);
@@ -138,7 +138,7 @@ void ModuleCpuMonitorSupport::ReadMemoryLevels(SystemLevels& record) {
 
   // The 32-bit record cannot hold more than 4 GB, so the shares come from the 64-bit one when it answers.
   platform::MemoryStatusEx wide{};
-  if (!services_.memory->QueryEx(wide)) {
+  if (!services_.memory.QueryEx(wide)) {
     wide = {status.memoryLoad,    status.totalPhys,    status.availPhys,   status.totalPageFile,
             status.availPageFile, status.totalVirtual, status.availVirtual};
   }
@@ -158,7 +158,7 @@ void ModuleCpuMonitorSupport::ReadDiskLevels(std::string_view drivePath, SystemL
   float percent = 0;
 
   platform::DiskSpaceEx space;
-  const platform::DiskQuery query = services_.counters->DiskFreeSpaceEx(drivePath, space);
+  const platform::DiskQuery query = services_.counters.DiskFreeSpaceEx(drivePath, space);
   if (query == platform::DiskQuery::kSucceeded) {
     // An overflow or a zero total ends the reader here: the record keeps its previous disk values.
     const auto exTotal = Currency::FromWhole(space.total);
@@ -171,7 +171,7 @@ void ModuleCpuMonitorSupport::ReadDiskLevels(std::string_view drivePath, SystemL
     if (!exPercent) return;
     total = *exTotal, free = *exFree, available = *exAvailable, used = *exUsed, percent = *exPercent;
   } else if (platform::DiskGeometry geometry; query == platform::DiskQuery::kUnavailable &&
-                                              services_.counters->DiskFreeSpace(drivePath, geometry)) {
+                                              services_.counters.DiskFreeSpace(drivePath, geometry)) {
     // Each figure on its own: one that overflows or divides by zero stays 0 and the next is computed.
     // A 32-bit count always fits in the currency range.
     const auto bytesPerCluster = *Currency::FromWhole(std::int64_t{geometry.sectorsPerCluster}) *
@@ -191,6 +191,6 @@ void ModuleCpuMonitorSupport::ReadDiskLevels(std::string_view drivePath, SystemL
   record.hdAvailablePercent = percent;
 }
 
-std::string ModuleCpuMonitorSupport::GetWindowsFolder() { return services_.counters->WindowsFolder(); }
+std::string ModuleCpuMonitorSupport::GetWindowsFolder() { return services_.counters.WindowsFolder(); }
 
 }  // namespace zv::cpumonitor

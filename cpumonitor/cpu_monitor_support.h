@@ -15,10 +15,10 @@
 namespace zv::cpumonitor {
 
 struct SupportServices {
-  platform::SystemCounters* counters = nullptr;
-  platform::MemoryStatusSource* memory = nullptr;
-  platform::Registry* registry = nullptr;  // the 9x family's CPU counter
-  forms::MessageBoxService* messages = nullptr;
+  platform::SystemCounters& counters;
+  platform::MemoryStatusSource& memory;
+  platform::Registry& registry;  // the 9x family's CPU counter
+  forms::MessageBoxService& messages;
 };
 
 // One per process, shared by every monitor: the CPU baseline moves with each instance's samples.

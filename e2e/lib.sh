@@ -411,8 +411,46 @@ zv_caption() {
   zv_query "$@" 2>/dev/null | zv_field caption || true
 }
 
+# zv_title_is TEXT: the main window's page title (LabelState) reads TEXT.
+zv_title_is() {
+  [[ $(zv_caption LabelState) == "$1" ]]
+}
+
+# No message box of the program is open.
+zv_no_message_box() {
+  ! zv_driver messagebox "$ZV_WINDOW_TITLE" 0 >/dev/null 2>&1
+}
+
 zv_visible_flag() {
   zv_query "$@" 2>/dev/null | zv_field visible || true
+}
+
+# zv_control_bounds CONTROL [INDEX] [PAGE]: sets ZV_CONTROL_LEFT, _TOP, _WIDTH and _HEIGHT to the control's
+# bounds in the client area, as the program reports them. A control on a page is reported within the page,
+# whose own place is added.
+zv_control_bounds() {
+  local reply page
+  reply=$(zv_query "$1" "${2:--1}") || zv_fail "no control $1"
+  ZV_CONTROL_LEFT=$(zv_field left <<<"$reply") ZV_CONTROL_TOP=$(zv_field top <<<"$reply")
+  ZV_CONTROL_WIDTH=$(zv_field width <<<"$reply") ZV_CONTROL_HEIGHT=$(zv_field height <<<"$reply")
+  if [[ -n ${3:-} ]]; then
+    page=$(zv_query "$3") || zv_fail "no page $3"
+    ZV_CONTROL_LEFT=$((ZV_CONTROL_LEFT + $(zv_field left <<<"$page")))
+    ZV_CONTROL_TOP=$((ZV_CONTROL_TOP + $(zv_field top <<<"$page")))
+  fi
+}
+
+# zv_control_centre CONTROL [INDEX] [PAGE]: sets ZV_CENTRE_X and ZV_CENTRE_Y to the centre of the bounds
+# of zv_control_bounds, in the client area.
+zv_control_centre() {
+  zv_control_bounds "$@"
+  ZV_CENTRE_X=$((ZV_CONTROL_LEFT + ZV_CONTROL_WIDTH / 2)) ZV_CENTRE_Y=$((ZV_CONTROL_TOP + ZV_CONTROL_HEIGHT / 2))
+}
+
+# zv_click_control CONTROL [INDEX] [PAGE]: clicks the centre of the control.
+zv_click_control() {
+  zv_control_centre "$@"
+  zv_click "$ZV_CENTRE_X" "$ZV_CENTRE_Y"
 }
 
 # Moves the pointer to a point of the main window's client area and clicks it.

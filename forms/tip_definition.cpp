@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/geometry.h"
+
 namespace zv::definitions {
 
 using namespace forms;  // the window model the definitions are written in
@@ -15,9 +17,9 @@ ControlDefinition StripLabel(std::string name, int left, int width, std::string 
   return {.kind = ControlKind::Label,
           .name = std::move(name),
           .left = left,
-          .top = Px(6),
+          .top = PixelsToTwips(6),
           .width = width,
-          .height = Px(15),
+          .height = PixelsToTwips(15),
           .caption = std::move(caption),
           .foreColor = color,
           .font = Font{.face = "Arial", .points = 9, .charset = kCharsetDefault},
@@ -33,9 +35,9 @@ FormDefinition Build() {
                    .border = FormBorder::None,
                    .showInTaskbar = false,
                    .font = Font{.face = "Arial", .points = 9, .charset = kCharsetDefault}};
-  d.controls.push_back(StripLabel("LabelUsage", Px(8), Px(72), "内存使用率：", kWhite));
+  d.controls.push_back(StripLabel("LabelUsage", PixelsToTwips(8), PixelsToTwips(72), "内存使用率：", kWhite));
   // 80.67 pixels: the design position is in twips.
-  d.controls.push_back(StripLabel("LabelMemoryUsedPercent", 1210, Px(25), "30%", kLightYellow));
+  d.controls.push_back(StripLabel("LabelMemoryUsedPercent", 1210, PixelsToTwips(25), "30%", kLightYellow));
   d.timers.push_back({.name = "TimerSame", .interval = 100, .enabled = true});
   return d;
 }

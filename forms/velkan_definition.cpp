@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/geometry.h"
+
 namespace zv::definitions {
 
 using namespace forms;  // the window model the definitions are written in
@@ -69,9 +71,9 @@ ControlDefinition Legend(std::string name, int left, Color color) {
           .name = std::move(name),
           .parent = "PictureState",
           .left = left,
-          .top = Px(96),
-          .width = Px(9),
-          .height = Px(9),
+          .top = PixelsToTwips(96),
+          .width = PixelsToTwips(9),
+          .height = PixelsToTwips(9),
           .filled = true,
           .fillColor = color,
           .borderColor = color};
@@ -81,10 +83,10 @@ ControlDefinition Check(std::string name, int top, int width, std::string captio
   return {.kind = ControlKind::CheckBox,
           .name = std::move(name),
           .parent = "PictureSettings",
-          .left = Px(24),
+          .left = PixelsToTwips(24),
           .top = top,
           .width = width,
-          .height = Px(17),
+          .height = PixelsToTwips(17),
           .caption = std::move(caption),
           .foreColor = kSystemWindowText,
           .backColor = kSystemWindow,
@@ -114,8 +116,9 @@ ControlDefinition SkinnedButton(std::string name, std::string parent, int left, 
 
 // OK and Cancel keep the glossy look's blue gradient set, without effect in their look.
 ControlDefinition SettingsButton(std::string name, int left, std::string caption, int tabIndex) {
-  ControlDefinition d = SkinnedButton(std::move(name), "PictureSettings", left, Px(216), Px(65), Px(25),
-                                      std::move(caption), tabIndex, 1720, 661);
+  ControlDefinition d =
+      SkinnedButton(std::move(name), "PictureSettings", left, PixelsToTwips(216), PixelsToTwips(65),
+                    PixelsToTwips(25), std::move(caption), tabIndex, 1720, 661);
   d.saved.push_back({"percent", std::int16_t{53}});
   d.saved.push_back({"midcolor", std::int32_t{0xFFAB7C}});
   d.saved.push_back({"endcolor", std::int32_t{0xFFD3BF}});
@@ -131,10 +134,10 @@ ControlDefinition StripChart() {
   return {.kind = ControlKind::Hosted,
           .name = "CpuMonitor",
           .parent = "PictureState",
-          .left = Px(40),
-          .top = Px(40),
-          .width = Px(411),
-          .height = Px(41),
+          .left = PixelsToTwips(40),
+          .top = PixelsToTwips(40),
+          .width = PixelsToTwips(411),
+          .height = PixelsToTwips(41),
           .tabIndex = 9,
           .hostedType = "Zorvane.CpuMonitor",
           .saved = {{"_extentx", std::int32_t{10874}},
@@ -155,19 +158,23 @@ ControlDefinition StripChart() {
 
 void AddWindowControls(FormDefinition& d) {
   auto& c = d.controls;
-  c.push_back(TextLabel("Label1", "", Px(32), Px(6), Px(96), Px(15), "Zorvane", kDarkGrey, Arial(9)));
-  c.push_back(
-      TextLabel("LabelState", "", Px(48), Px(113), Px(96), Px(12), "系统内存使用状态", kWhite, SongTi(9)));
-  c.push_back(TextLabel("Label10", "", Px(728), Px(536), Px(29), Px(13), "v3.8.3", kDarkGrey, Arial(7.5)));
-  auto link = TextLabel("LabelHomePage2", "", Px(16), Px(536), Px(168), Px(12), std::string(kHomePageAddress),
-                        kGrey, SongTi(9));
+  c.push_back(TextLabel("Label1", "", PixelsToTwips(32), PixelsToTwips(6), PixelsToTwips(96),
+                        PixelsToTwips(15), "Zorvane", kDarkGrey, Arial(9)));
+  c.push_back(TextLabel("LabelState", "", PixelsToTwips(48), PixelsToTwips(113), PixelsToTwips(96),
+                        PixelsToTwips(12), "系统内存使用状态", kWhite, SongTi(9)));
+  c.push_back(TextLabel("Label10", "", PixelsToTwips(728), PixelsToTwips(536), PixelsToTwips(29),
+                        PixelsToTwips(13), "v3.8.3", kDarkGrey, Arial(7.5)));
+  auto link = TextLabel("LabelHomePage2", "", PixelsToTwips(16), PixelsToTwips(536), PixelsToTwips(168),
+                        PixelsToTwips(12), std::string(kHomePageAddress), kGrey, SongTi(9));
   link.cursor = Cursor::Link;
   c.push_back(link);
   const char* minLooks[] = {"min_normal", "min_hover", "min_pressed"};
   const char* exitLooks[] = {"exit_normal", "exit_hover", "exit_pressed"};
   for (int i = 0; i < 3; ++i) {
-    c.push_back(ImageAt("ImageMin", i, "", Px(720), Px(8 + 16 * i), Px(28), Px(15), minLooks[i]));
-    c.push_back(ImageAt("ImageExit", i, "", Px(752), Px(8 + 16 * i), Px(28), Px(15), exitLooks[i]));
+    c.push_back(ImageAt("ImageMin", i, "", PixelsToTwips(720), PixelsToTwips(8 + 16 * i), PixelsToTwips(28),
+                        PixelsToTwips(15), minLooks[i]));
+    c.push_back(ImageAt("ImageExit", i, "", PixelsToTwips(752), PixelsToTwips(8 + 16 * i), PixelsToTwips(28),
+                        PixelsToTwips(15), exitLooks[i]));
   }
   struct Nav {
     const char* name;
@@ -181,56 +188,68 @@ void AddWindowControls(FormDefinition& d) {
                       {"ImageAbout", "nav_about", {0, 408}, {0, 241}}};
   for (const Nav& n : navs) {
     const std::string base = n.picture;
-    c.push_back(
-        ImageAt(n.name, 0, "", Px(n.selected.x), Px(n.selected.y), Px(199), Px(36), base + "_selected"));
-    c.push_back(ImageAt(n.name, 1, "", Px(n.normal.x), Px(n.normal.y), Px(199), Px(36), base + "_normal"));
+    c.push_back(ImageAt(n.name, 0, "", PixelsToTwips(n.selected.x), PixelsToTwips(n.selected.y),
+                        PixelsToTwips(199), PixelsToTwips(36), base + "_selected"));
+    c.push_back(ImageAt(n.name, 1, "", PixelsToTwips(n.normal.x), PixelsToTwips(n.normal.y),
+                        PixelsToTwips(199), PixelsToTwips(36), base + "_normal"));
   }
-  c.push_back(Page("PictureState", Px(208), Px(136), Px(553), Px(377)));
-  c.push_back(Page("PictureRecords", Px(760), Px(152), Px(513), Px(369)));
-  c.push_back(Page("PictureSettings", Px(472), Px(136), Px(457), Px(289)));
-  c.push_back(Page("PictureAbout", Px(616), Px(176), Px(513), Px(353)));
+  c.push_back(
+      Page("PictureState", PixelsToTwips(208), PixelsToTwips(136), PixelsToTwips(553), PixelsToTwips(377)));
+  c.push_back(
+      Page("PictureRecords", PixelsToTwips(760), PixelsToTwips(152), PixelsToTwips(513), PixelsToTwips(369)));
+  c.push_back(Page("PictureSettings", PixelsToTwips(472), PixelsToTwips(136), PixelsToTwips(457),
+                   PixelsToTwips(289)));
+  c.push_back(
+      Page("PictureAbout", PixelsToTwips(616), PixelsToTwips(176), PixelsToTwips(513), PixelsToTwips(353)));
 }
 
 void AddStatusPage(FormDefinition& d) {
   auto& c = d.controls;
   const std::string page = "PictureState";
-  c.push_back(ImageAt("Image2", -1, page, Px(40), Px(16), Px(102), Px(22), "header_resources"));
+  c.push_back(ImageAt("Image2", -1, page, PixelsToTwips(40), PixelsToTwips(16), PixelsToTwips(102),
+                      PixelsToTwips(22), "header_resources"));
   c.push_back(StripChart());
-  c.push_back(Legend("Shape2", Px(48), 0x00FF00));
-  c.push_back(TextLabel("Label14", page, Px(64), Px(96), Px(21), Px(13), "CPU", std::nullopt, Arial(7.5)));
-  c.push_back(Legend("Shape3", Px(96), 0x0000FF));
-  c.push_back(
-      TextLabel("Label15", page, Px(112), Px(96), Px(38), Px(13), "Memory", std::nullopt, Arial(7.5)));
-  c.push_back(Legend("Shape4", Px(160), 0x00C0C0));
-  c.push_back(
-      TextLabel("Label16", page, Px(176), Px(96), Px(46), Px(13), "Page File", std::nullopt, Arial(7.5)));
-  c.push_back(Legend("Shape6", Px(240), 0xFF80FF));
-  c.push_back(
-      TextLabel("Label18", page, Px(256), Px(96), Px(51), Px(13), "Disk Space", std::nullopt, Arial(7.5)));
-  c.push_back(Legend("Shape5", Px(320), 0xFF0000));
-  c.push_back(TextLabel("Label17", page, Px(336), Px(96), Px(72), Px(13), "Virtual Memory", std::nullopt,
-                        Arial(7.5)));
-  c.push_back(ImageAt("Image3", -1, page, Px(40), Px(120), Px(102), Px(22), "header_memory"));
-  c.push_back(
-      TextLabel("Label2", page, Px(48), Px(152), Px(72), Px(15), "内存使用率：", std::nullopt, Arial(9)));
-  c.push_back(
-      TextLabel("LabelMemoryUsedPercent", page, Px(136), Px(144), Px(47), Px(27), "30%", kRed, Arial(18)));
-  c.push_back(TextLabel("Label5", page, Px(72), 2600, Px(48), Px(15), "总内存：", std::nullopt, Arial(9)));
-  c.push_back(TextLabel("LabelMemoryAll", page, Px(136), 2600, Px(27), Px(15), "0 MB", kDarkGrey, Arial(9)));
-  c.push_back(
-      TextLabel("Label8", page, Px(60), Px(196), Px(60), Px(15), "空闲内存：", std::nullopt, Arial(9)));
-  c.push_back(TextLabel("LabelMemoryLeft", page, Px(136), Px(196), Px(27), Px(15), "0 MB", kGreen, Arial(9)));
-  c.push_back(
-      SkinnedButton("CommandFreeMemory", page, Px(48), Px(224), Px(113), Px(33), "释放内存", 0, 2990, 873));
-  c.push_back(ImageAt("Image4", -1, page, Px(40), Px(272), Px(102), Px(22), "header_settings"));
-  c.push_back(
-      TextLabel("Label3", page, Px(52), Px(304), Px(84), Px(15), "自动释放内存：", std::nullopt, Arial(9)));
-  c.push_back(
-      TextLabel("LabelAutoFreeMemory", page, Px(160), Px(304), Px(36), Px(15), "未启用", kGreen, Arial(9)));
-  c.push_back(
-      TextLabel("LabelSettings2", page, Px(216), Px(304), Px(24), Px(15), "设置", kGreen, Arial(9, true)));
-  c.push_back(TextLabel("Label4", page, Px(52), Px(328), Px(240), Px(15),
-                        "启用后可实时、自动、智能对内存进行释放。", kGrey, Arial(9)));
+  c.push_back(Legend("Shape2", PixelsToTwips(48), 0x00FF00));
+  c.push_back(TextLabel("Label14", page, PixelsToTwips(64), PixelsToTwips(96), PixelsToTwips(21),
+                        PixelsToTwips(13), "CPU", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape3", PixelsToTwips(96), 0x0000FF));
+  c.push_back(TextLabel("Label15", page, PixelsToTwips(112), PixelsToTwips(96), PixelsToTwips(38),
+                        PixelsToTwips(13), "Memory", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape4", PixelsToTwips(160), 0x00C0C0));
+  c.push_back(TextLabel("Label16", page, PixelsToTwips(176), PixelsToTwips(96), PixelsToTwips(46),
+                        PixelsToTwips(13), "Page File", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape6", PixelsToTwips(240), 0xFF80FF));
+  c.push_back(TextLabel("Label18", page, PixelsToTwips(256), PixelsToTwips(96), PixelsToTwips(51),
+                        PixelsToTwips(13), "Disk Space", std::nullopt, Arial(7.5)));
+  c.push_back(Legend("Shape5", PixelsToTwips(320), 0xFF0000));
+  c.push_back(TextLabel("Label17", page, PixelsToTwips(336), PixelsToTwips(96), PixelsToTwips(72),
+                        PixelsToTwips(13), "Virtual Memory", std::nullopt, Arial(7.5)));
+  c.push_back(ImageAt("Image3", -1, page, PixelsToTwips(40), PixelsToTwips(120), PixelsToTwips(102),
+                      PixelsToTwips(22), "header_memory"));
+  c.push_back(TextLabel("Label2", page, PixelsToTwips(48), PixelsToTwips(152), PixelsToTwips(72),
+                        PixelsToTwips(15), "内存使用率：", std::nullopt, Arial(9)));
+  c.push_back(TextLabel("LabelMemoryUsedPercent", page, PixelsToTwips(136), PixelsToTwips(144),
+                        PixelsToTwips(47), PixelsToTwips(27), "30%", kRed, Arial(18)));
+  c.push_back(TextLabel("Label5", page, PixelsToTwips(72), 2600, PixelsToTwips(48), PixelsToTwips(15),
+                        "总内存：", std::nullopt, Arial(9)));
+  c.push_back(TextLabel("LabelMemoryAll", page, PixelsToTwips(136), 2600, PixelsToTwips(27),
+                        PixelsToTwips(15), "0 MB", kDarkGrey, Arial(9)));
+  c.push_back(TextLabel("Label8", page, PixelsToTwips(60), PixelsToTwips(196), PixelsToTwips(60),
+                        PixelsToTwips(15), "空闲内存：", std::nullopt, Arial(9)));
+  c.push_back(TextLabel("LabelMemoryLeft", page, PixelsToTwips(136), PixelsToTwips(196), PixelsToTwips(27),
+                        PixelsToTwips(15), "0 MB", kGreen, Arial(9)));
+  c.push_back(SkinnedButton("CommandFreeMemory", page, PixelsToTwips(48), PixelsToTwips(224),
+                            PixelsToTwips(113), PixelsToTwips(33), "释放内存", 0, 2990, 873));
+  c.push_back(ImageAt("Image4", -1, page, PixelsToTwips(40), PixelsToTwips(272), PixelsToTwips(102),
+                      PixelsToTwips(22), "header_settings"));
+  c.push_back(TextLabel("Label3", page, PixelsToTwips(52), PixelsToTwips(304), PixelsToTwips(84),
+                        PixelsToTwips(15), "自动释放内存：", std::nullopt, Arial(9)));
+  c.push_back(TextLabel("LabelAutoFreeMemory", page, PixelsToTwips(160), PixelsToTwips(304),
+                        PixelsToTwips(36), PixelsToTwips(15), "未启用", kGreen, Arial(9)));
+  c.push_back(TextLabel("LabelSettings2", page, PixelsToTwips(216), PixelsToTwips(304), PixelsToTwips(24),
+                        PixelsToTwips(15), "设置", kGreen, Arial(9, true)));
+  c.push_back(TextLabel("Label4", page, PixelsToTwips(52), PixelsToTwips(328), PixelsToTwips(240),
+                        PixelsToTwips(15), "启用后可实时、自动、智能对内存进行释放。", kGrey, Arial(9)));
 }
 
 void AddRecordsPage(FormDefinition& d) {
@@ -238,18 +257,18 @@ void AddRecordsPage(FormDefinition& d) {
   c.push_back({.kind = ControlKind::Shape,
                .name = "Shape1",
                .parent = "PictureRecords",
-               .left = Px(16),
-               .top = Px(8),
-               .width = Px(491),
-               .height = Px(347),
+               .left = PixelsToTwips(16),
+               .top = PixelsToTwips(8),
+               .width = PixelsToTwips(491),
+               .height = PixelsToTwips(347),
                .borderColor = 0xE0E0E0});
   c.push_back({.kind = ControlKind::TextBox,
                .name = "TextRecords",
                .parent = "PictureRecords",
-               .left = Px(24),
+               .left = PixelsToTwips(24),
                .top = 200,
-               .width = Px(481),
-               .height = Px(337),
+               .width = PixelsToTwips(481),
+               .height = PixelsToTwips(337),
                .font = SongTi(9),
                .tabIndex = 6});
 }
@@ -257,12 +276,13 @@ void AddRecordsPage(FormDefinition& d) {
 void AddSettingsPage(FormDefinition& d) {
   auto& c = d.controls;
   const std::string page = "PictureSettings";
-  c.push_back(Check("CheckAutorun", Px(24), Px(353), "开机自启动", 1));
-  c.push_back(Check("CheckAutoMin", Px(48), Px(353), "启动缩小到托盘图标区，后台运行", 2));
-  c.push_back(Check("CheckShowMiniWindow", Px(72), Px(353), "显示迷你状态窗口", 3));
-  c.push_back(Check("CheckAutoFreeMemory", Px(112), Px(97), "自动释放内存", 4));
+  c.push_back(Check("CheckAutorun", PixelsToTwips(24), PixelsToTwips(353), "开机自启动", 1));
+  c.push_back(
+      Check("CheckAutoMin", PixelsToTwips(48), PixelsToTwips(353), "启动缩小到托盘图标区，后台运行", 2));
+  c.push_back(Check("CheckShowMiniWindow", PixelsToTwips(72), PixelsToTwips(353), "显示迷你状态窗口", 3));
+  c.push_back(Check("CheckAutoFreeMemory", PixelsToTwips(112), PixelsToTwips(97), "自动释放内存", 4));
   auto wrapped =
-      TextLabel("Label6", page, Px(24), Px(136), Px(404), Px(28),
+      TextLabel("Label6", page, PixelsToTwips(24), PixelsToTwips(136), PixelsToTwips(404), PixelsToTwips(28),
                 "启用后软件状实时、自动、智能对内存进行释放。无需手动操作，可使系统内存状态时刻保持最佳。",
                 kGreen, Arial(9));
   wrapped.autoSize = false;
@@ -270,10 +290,10 @@ void AddSettingsPage(FormDefinition& d) {
   c.push_back({.kind = ControlKind::Label,
                .name = "Label11",
                .parent = page,
-               .left = Px(24),
-               .top = Px(176),
-               .width = Px(60),
-               .height = Px(15),
+               .left = PixelsToTwips(24),
+               .top = PixelsToTwips(176),
+               .width = PixelsToTwips(60),
+               .height = PixelsToTwips(15),
                .caption = "释放频率：",
                .foreColor = kSystemWindowText,
                .backColor = kSystemWindow,
@@ -282,28 +302,29 @@ void AddSettingsPage(FormDefinition& d) {
   c.push_back({.kind = ControlKind::ComboBox,
                .name = "ComboInterval",
                .parent = page,
-               .left = Px(88),
-               .top = Px(176),
-               .width = Px(81),
-               .height = Px(23),
+               .left = PixelsToTwips(88),
+               .top = PixelsToTwips(176),
+               .width = PixelsToTwips(81),
+               .height = PixelsToTwips(23),
                .font = Arial(9),
                .tabIndex = 5});
-  c.push_back(SettingsButton("CommandOK", Px(24), "确定", 7));
-  c.push_back(SettingsButton("CommandCancel", Px(96), "取消", 8));
+  c.push_back(SettingsButton("CommandOK", PixelsToTwips(24), "确定", 7));
+  c.push_back(SettingsButton("CommandCancel", PixelsToTwips(96), "取消", 8));
 }
 
 void AddAboutPage(FormDefinition& d) {
   auto& c = d.controls;
   const std::string page = "PictureAbout";
   auto prose = [&](std::string name, int top, int height, std::string text) {
-    auto label = TextLabel(std::move(name), page, Px(136), Px(top), Px(373), Px(height), std::move(text),
-                           kDarkGrey, SongTi(9));
+    auto label = TextLabel(std::move(name), page, PixelsToTwips(136), PixelsToTwips(top), PixelsToTwips(373),
+                           PixelsToTwips(height), std::move(text), kDarkGrey, SongTi(9));
     label.autoSize = false;
     return label;
   };
-  c.push_back(ImageAt("Image1", -1, page, Px(48), Px(24), Px(68), Px(71), "logo"));
-  c.push_back(TextLabel("Label12", page, Px(136), Px(64), Px(104), Px(12), "Zorvane", kDarkGrey,
-                        SongTi(9, kFontWeightBold)));
+  c.push_back(ImageAt("Image1", -1, page, PixelsToTwips(48), PixelsToTwips(24), PixelsToTwips(68),
+                      PixelsToTwips(71), "logo"));
+  c.push_back(TextLabel("Label12", page, PixelsToTwips(136), PixelsToTwips(64), PixelsToTwips(104),
+                        PixelsToTwips(12), "Zorvane", kDarkGrey, SongTi(9, kFontWeightBold)));
   c.push_back(prose("Label9", 88, 44,
                     "小巧实用的内存释放软件，可对系统内存进行智能自动化释放。使系统内存状态时刻保持最佳，提升"
                     "系统性能，防止卡顿、死机。"));
@@ -312,8 +333,8 @@ void AddAboutPage(FormDefinition& d) {
                     "不能得到及时回收，"
                     "则将引起系统性能下降、卡顿、死机。"));
   c.push_back(prose("Label19", 176, 20, "对于老旧电脑，释放内存带来的系统性能提升效果也十分显著。"));
-  auto link = TextLabel("LabelHomePage", page, Px(136), Px(200), Px(155), Px(15),
-                        std::string(kHomePageAddress), kGrey, Arial(9));
+  auto link = TextLabel("LabelHomePage", page, PixelsToTwips(136), PixelsToTwips(200), PixelsToTwips(155),
+                        PixelsToTwips(15), std::string(kHomePageAddress), kGrey, Arial(9));
   link.cursor = Cursor::Link;
   c.push_back(link);
 }

@@ -16,15 +16,21 @@ constexpr const char* kUnknownError = "Unknown error!";
 
 FormVelkan::FormVelkan(forms::Runtime& runtime, MainWindowServices services)
     : runtime_(runtime),
+      app_(forms::Required(runtime.app)),
+      loop_(forms::Required(runtime.loop)),
+      messages_(forms::Required(runtime.messages)),
+      hooks_(forms::Required(runtime.hooks)),
       services_(services),
-      controlHost_(*runtime.colors, *runtime.timers),
-      monitorSupport_({&services.counters, &services.memory, &services.registry, runtime.messages}),
+      controlHost_(forms::Required(runtime.colors), forms::Required(runtime.timers)),
+      monitorSupport_({services.counters, services.memory, services.registry, messages_}),
       form_(runtime, "FormVelkan"),
       memoryStats_(services.memory, services.regional) {
   const forms::HostedFactory hosted = [this](const forms::ControlDefinition& d, forms::Container& parent) {
     return CreateHostedControl(d, parent);
   };
   if (!forms::BuildForm(definitions::FormVelkanDefinition(), form_, hosted)) std::abort();
+  // The strip chart is part of the fixed definition.
+  if (cpuMonitor_ == nullptr) std::abort();
   for (int i = 0; i < 3; ++i) {
     imageMin_[i] = Require<forms::Image>(form_, "ImageMin", i);
     imageExit_[i] = Require<forms::Image>(form_, "ImageExit", i);
@@ -246,13 +252,11 @@ void FormVelkan::PictureAbout_MouseMove(int, int, float, float) { labelHomePage_
 // No dead icon may outlive the session: the same sequence as the tray menu's exit command.
 void FormVelkan::EndProgram() { ExitProgram(); }
 
-void FormVelkan::ShowUnknownError() {
-  if (runtime_.messages != nullptr) runtime_.messages->Show(kUnknownError, forms::MessageIcon::None);
-}
+void FormVelkan::ShowUnknownError() { messages_.Show(kUnknownError, forms::MessageIcon::None); }
 
 // The graph shows its retained image again.
 void FormVelkan::RefreshCpuMonitor() {
-  if (cpuMonitor_ != nullptr) cpuMonitor_->Refresh();
+  cpuMonitor_->Refresh();
 }
 // The taskbar button's window menu needs the system-menu and minimise styles.
 void FormVelkan::ApplyTaskbarStyle() { memory::ApplyTaskbarStyle(services_.windows, form_.Handle()); }

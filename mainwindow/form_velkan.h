@@ -183,7 +183,11 @@ class FormVelkan {
   forms::HostedControl* CreateHostedControl(const forms::ControlDefinition& definition,
                                             forms::Container& parent);
 
-  forms::Runtime& runtime_;
+  forms::Runtime& runtime_;  // handed on to the windows this one opens
+  forms::Application& app_;
+  forms::EventLoop& loop_;
+  forms::MessageBoxService& messages_;
+  forms::WindowProcedureHooks& hooks_;
   MainWindowServices services_;
   forms::RunModeHost controlHost_;
   // The strip chart's sampling state, one for the process.

@@ -24,11 +24,11 @@ void FormVelkan::DoAllMiniUseMemory() {
   platform::ProcessId id = 0;
   bool more = processes.First(snapshot, id);
   while (more) {
-    runtime_.loop->DoEvents();
-    if (runtime_.loop->Quitting()) return;
+    loop_.DoEvents();
+    if (loop_.Quitting()) return;
     (void)memory::TrimProcess(processes, id);
-    runtime_.loop->DoEvents();
-    if (runtime_.loop->Quitting()) return;
+    loop_.DoEvents();
+    if (loop_.Quitting()) return;
     more = processes.Next(snapshot, id);
   }
 }
@@ -59,18 +59,18 @@ void FormVelkan::AppendRecord(std::int32_t megabytes) {
 void FormVelkan::CommandFreeMemory_Click() {
   std::int32_t megabytes = 0;
   if (!ReleaseAndMeasure(megabytes)) {
-    if (!runtime_.loop->Quitting()) ShowUnknownError();
+    if (!loop_.Quitting()) ShowUnknownError();
     return;
   }
-  if (runtime_.loop->Quitting()) return;
-  runtime_.messages->Show(ReleaseMessage(megabytes), forms::MessageIcon::Information);
-  if (runtime_.loop->Quitting()) return;
+  if (loop_.Quitting()) return;
+  messages_.Show(ReleaseMessage(megabytes), forms::MessageIcon::Information);
+  if (loop_.Quitting()) return;
   AppendRecord(megabytes);
 }
 
 void FormVelkan::AutoFreeMemory() {
   std::int32_t megabytes = 0;
-  if (!ReleaseAndMeasure(megabytes) || runtime_.loop->Quitting()) return;
+  if (!ReleaseAndMeasure(megabytes) || loop_.Quitting()) return;
   AppendRecord(megabytes);
 }
 

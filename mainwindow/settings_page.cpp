@@ -43,7 +43,7 @@ void FormVelkan::WireSettingsEvents() {
 }
 
 // Rebuilt at every use: the folder is the platform's answer at that moment.
-std::string FormVelkan::SettingsPath() const { return memory::SettingsFilePath(runtime_.app->Folder()); }
+std::string FormVelkan::SettingsPath() const { return memory::SettingsFilePath(app_.Folder()); }
 
 std::string FormVelkan::ReadSetting(std::string_view key) const {
   return memory::ReadIniValue(services_.profile, SettingsPath(), kSection, key);
@@ -76,7 +76,7 @@ bool FormVelkan::LoadSettings() {
 
 void FormVelkan::CommandOK_Click() {
   const memory::AutorunChange autorun = checkAutorun_->Value() == 1
-                                            ? memory::AddAutorunEntry(services_.registry, *runtime_.app)
+                                            ? memory::AddAutorunEntry(services_.registry, app_)
                                             : memory::RemoveAutorunEntry(services_.registry);
   if (checkShowMiniWindow_->Value() == 1) {
     ShowMiniWindow();
@@ -87,9 +87,9 @@ void FormVelkan::CommandOK_Click() {
   const bool saved = SaveSettings();
   const std::string failures = SaveFailures(saved, SettingsPath(), autorun);
   if (failures.empty()) {
-    runtime_.messages->Show("设置已保存。", forms::MessageIcon::Information);
+    messages_.Show("设置已保存。", forms::MessageIcon::Information);
   } else {
-    runtime_.messages->Show(failures, forms::MessageIcon::None);
+    messages_.Show(failures, forms::MessageIcon::None);
   }
 }
 
@@ -126,7 +126,7 @@ void FormVelkan::HideMiniWindow() {
 }
 
 // At start-up the entry is brought in line with the page without a word: a refusal shows on OK.
-void FormVelkan::AddAutorunEntry() { (void)memory::AddAutorunEntry(services_.registry, *runtime_.app); }
+void FormVelkan::AddAutorunEntry() { (void)memory::AddAutorunEntry(services_.registry, app_); }
 void FormVelkan::RemoveAutorunEntry() { (void)memory::RemoveAutorunEntry(services_.registry); }
 
 }  // namespace zv::mainwindow

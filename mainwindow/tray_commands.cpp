@@ -41,19 +41,16 @@ void FormVelkan::ShowMiniWindow() {
 // hook put in front of the window's procedure.
 void FormVelkan::InstallTrayIcon() {
   if (trayIcon_) return;
-  trayIcon_ = std::make_unique<tray::ModuleTrayIcon>(services_.notifyIcons, *runtime_.app);
-  // A runtime without window hooks gets the icon but no routing of its notifications.
-  if (runtime_.hooks != nullptr) {
-    subClass_ = std::make_unique<tray::ModuleSubClass>(
-        *runtime_.hooks, services_.windows,
-        tray::TrayActions{.restoreMainWindow = [this] { RestoreMainWindow(); },
-                          .showTrayMenu = [this] { ShowTrayMenu(); },
-                          .addTrayIcon = [this] { trayIcon_->AddTrayIcon(form_.Handle()); }});
-    subClass_->RegisterTaskbarCreated();
-    subClass_->RegisterShowMainWindow();
-  }
+  trayIcon_ = std::make_unique<tray::ModuleTrayIcon>(services_.notifyIcons, app_);
+  subClass_ = std::make_unique<tray::ModuleSubClass>(
+      hooks_, services_.windows,
+      tray::TrayActions{.restoreMainWindow = [this] { RestoreMainWindow(); },
+                        .showTrayMenu = [this] { ShowTrayMenu(); },
+                        .addTrayIcon = [this] { trayIcon_->AddTrayIcon(form_.Handle()); }});
+  subClass_->RegisterTaskbarCreated();
+  subClass_->RegisterShowMainWindow();
   trayIcon_->AddTrayIcon(form_.Handle());
-  if (subClass_) subClass_->Install(form_.Handle());
+  subClass_->Install(form_.Handle());
 }
 
 void FormVelkan::RestoreMainWindow() {
@@ -73,7 +70,7 @@ void FormVelkan::ExitProgram() {
   form_.Unload();
   if (formTip_) formTip_->Unload();
   if (formMenu_) formMenu_->Unload();
-  if (runtime_.loop != nullptr) runtime_.loop->Quit();
+  loop_.Quit();
 }
 
 }  // namespace zv::mainwindow

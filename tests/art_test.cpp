@@ -12,20 +12,12 @@
 #include <vector>
 
 #include "platform/bmp.h"
+#include "tests/little_endian.h"
 #include "tools/artgen/chrome.h"
 #include "tools/artgen/logo.h"
 
 namespace zv::artgen {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-std::uint32_t U32At(const Bytes& b, size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
-}
-std::uint16_t U16At(const Bytes& b, size_t at) {
-  return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
-}
 
 // One directory entry of an icon or cursor file, with the bitmap header it points at.
 struct Entry {

@@ -8,17 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/little_endian.h"
+
 namespace zv {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-std::uint32_t U32At(const Bytes& b, size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
-}
-std::uint16_t U16At(const Bytes& b, size_t at) {
-  return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
-}
 
 void PutU16(Bytes& b, size_t at, std::uint16_t v) {
   b[at] = static_cast<std::uint8_t>(v);

@@ -14,17 +14,13 @@
 #include <utility>
 #include <vector>
 
+#include "tests/print_helpers.h"
+
 namespace zv {
 namespace {
 
 constexpr Color kPaper = Rgb(10, 20, 30);
 constexpr Color kInk = Rgb(200, 100, 50);
-
-std::string Describe(Rect r) {
-  std::ostringstream out;
-  out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
-  return out.str();
-}
 
 // The canvas as text, one line per row: each colour of the legend as its letter, others '.'.
 std::string Sketch(const Canvas& canvas, const std::map<Color, char>& legend = {{kInk, '#'}}) {
@@ -36,12 +32,6 @@ std::string Sketch(const Canvas& canvas, const std::map<Color, char>& legend = {
     }
     text += '\n';
   }
-  return text;
-}
-
-std::string Rows(std::initializer_list<std::string_view> rows) {
-  std::string text;
-  for (std::string_view row : rows) (text += row) += '\n';
   return text;
 }
 

@@ -4,23 +4,17 @@
 
 #include <algorithm>
 #include <climits>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "tests/command_rig.h"
+#include "tests/print_helpers.h"
 
 namespace zv::testing {
 namespace {
 
 constexpr Color kInk = Rgb(255, 0, 255);
-
-std::string Hex(Color c) {
-  std::ostringstream out;
-  out << "RGB(" << RedOf(c) << "," << GreenOf(c) << "," << BlueOf(c) << ")";
-  return out.str();
-}
 
 // The smallest rectangle holding every pixel of the colour within the area (empty when none).
 Rect InkBox(const Canvas& canvas, Color color = kInk, Rect area = {0, 0, INT_MAX, INT_MAX}) {
@@ -33,12 +27,6 @@ Rect InkBox(const Canvas& canvas, Color color = kInk, Rect area = {0, 0, INT_MAX
     }
   }
   return box.left == INT_MAX ? Rect{} : box;
-}
-
-std::string Describe(Rect r) {
-  std::ostringstream out;
-  out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
-  return out.str();
 }
 
 Rect Shifted(Rect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
@@ -123,9 +111,9 @@ TEST(CommandDrawing, DefaultButtonShowsTheGlowOfLooksOneAndTwoOnlyWithFocusMarks
       EXPECT_EQ(rig.Snapshot(), plain.Snapshot()) << what;
       continue;
     }
-    EXPECT_EQ(Hex(rig.Pixels().GetPixel(1, 10)), Hex(c.atLeftGlow)) << what;
+    EXPECT_EQ(RgbText(rig.Pixels().GetPixel(1, 10)), RgbText(c.atLeftGlow)) << what;
     const Color inner = Rgb(189, 215, 247);
-    EXPECT_EQ(Hex(rig.Pixels().GetPixel(2, 2)), Hex(c.dotted ? inner ^ 0xFFFFFF : inner)) << what;
+    EXPECT_EQ(RgbText(rig.Pixels().GetPixel(2, 2)), RgbText(c.dotted ? inner ^ 0xFFFFFF : inner)) << what;
   }
 }
 
@@ -135,14 +123,14 @@ TEST(CommandDrawing, HoverFrameReplacesTheGlowAndTheDottedRectangle) {
     rig.button.OnGotFocus();
     rig.button.OnMouseMove(0, 0, 10, 10);
     const std::string what = "look " + std::to_string(look);
-    EXPECT_EQ(Hex(rig.Pixels().GetPixel(1, 10)), Hex(Rgb(250, 195, 88))) << what;
-    EXPECT_EQ(Hex(rig.Pixels().GetPixel(2, 2)), Hex(Rgb(250, 195, 88))) << what << ": no XOR dot";
-    EXPECT_EQ(Hex(rig.Pixels().GetPixel(62, 22)), Hex(Rgb(250, 195, 88))) << what;
+    EXPECT_EQ(RgbText(rig.Pixels().GetPixel(1, 10)), RgbText(Rgb(250, 195, 88))) << what;
+    EXPECT_EQ(RgbText(rig.Pixels().GetPixel(2, 2)), RgbText(Rgb(250, 195, 88))) << what << ": no XOR dot";
+    EXPECT_EQ(RgbText(rig.Pixels().GetPixel(62, 22)), RgbText(Rgb(250, 195, 88))) << what;
   }
   LookRig beige(1, "OK");
   beige.button.SetXpType(2);
   beige.button.OnMouseMove(0, 0, 10, 10);
-  EXPECT_EQ(Hex(beige.Pixels().GetPixel(1, 10)), Hex(Rgb(228, 144, 80))) << "beige hovers orange";
+  EXPECT_EQ(RgbText(beige.Pixels().GetPixel(1, 10)), RgbText(Rgb(228, 144, 80))) << "beige hovers orange";
 }
 
 TEST(CommandDrawing, OfficeXpLookMarksOnlyTheFocus) {
@@ -151,10 +139,10 @@ TEST(CommandDrawing, OfficeXpLookMarksOnlyTheFocus) {
   byDefault.button.SetDisplayAsDefault(true);
   byDefault.button.OnAmbientChanged();
   EXPECT_EQ(byDefault.Snapshot(), plain.Snapshot());
-  EXPECT_EQ(Hex(plain.Pixels().GetPixel(0, 0)), Hex(Rgb(188, 188, 66)));
-  EXPECT_EQ(Hex(plain.Pixels().GetPixel(5, 5)), Hex(Rgb(222, 222, 160)));
+  EXPECT_EQ(RgbText(plain.Pixels().GetPixel(0, 0)), RgbText(Rgb(188, 188, 66)));
+  EXPECT_EQ(RgbText(plain.Pixels().GetPixel(5, 5)), RgbText(Rgb(222, 222, 160)));
   byDefault.button.OnGotFocus();
-  EXPECT_EQ(Hex(byDefault.Pixels().GetPixel(2, 2)), Hex(Rgb(222, 222, 160) ^ 0xFFFFFF));
+  EXPECT_EQ(RgbText(byDefault.Pixels().GetPixel(2, 2)), RgbText(Rgb(222, 222, 160) ^ 0xFFFFFF));
 }
 
 TEST(CommandDrawing, LookCustomSchemeFaceIgnoresTheXpType) {
@@ -165,7 +153,7 @@ TEST(CommandDrawing, LookCustomSchemeFaceIgnoresTheXpType) {
   grey.button.SetXpType(3);
   EXPECT_EQ(grey.Snapshot(), lilac.Snapshot());
   // Face: ShiftB(face + 48) darkened by 25 / H per row; row 1 of the grey face 192 → 240, -1.
-  EXPECT_EQ(Hex(lilac.Pixels().GetPixel(30, 1)), Hex(Rgb(239, 239, 239)));
+  EXPECT_EQ(RgbText(lilac.Pixels().GetPixel(30, 1)), RgbText(Rgb(239, 239, 239)));
 }
 
 TEST(CommandDrawing, PressedAndDisabledLooks) {
@@ -198,7 +186,7 @@ TEST(CommandDrawing, PressedAndDisabledLooks) {
     } else {
       rig.button.SetEnabled(false);
     }
-    EXPECT_EQ(Hex(rig.Pixels().GetPixel(c.x, c.y)), Hex(c.expected)) << c.what;
+    EXPECT_EQ(RgbText(rig.Pixels().GetPixel(c.x, c.y)), RgbText(c.expected)) << c.what;
   }
 }
 

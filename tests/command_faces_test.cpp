@@ -1,29 +1,23 @@
 // Rows and pixels of the two gradient faces, and faces whose divisors are zero.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "command/gradient_faces.h"
 #include "platform/canvas.h"
+#include "tests/print_helpers.h"
 
 namespace zv::command {
 namespace {
 
 constexpr Color kFace = Rgb(192, 192, 192);
 
-std::string Hex(Color c) {
-  std::ostringstream out;
-  out << "RGB(" << RedOf(c) << "," << GreenOf(c) << "," << BlueOf(c) << ")";
-  return out.str();
-}
-
 struct Face {
   Face(int w, int h) : owned(w, h, nullptr) { owned.canvas().Clear(kFace); }
   Canvas& canvas() { return owned.canvas(); }
-  std::string At(int x, int y) { return Hex(canvas().GetPixel(x, y)); }
+  std::string At(int x, int y) { return RgbText(canvas().GetPixel(x, y)); }
   OwnedCanvas owned;
 };
 
@@ -35,7 +29,7 @@ struct PixelCase {
 
 void ExpectPixels(Face& face, const std::vector<PixelCase>& cases, const char* what) {
   for (const PixelCase& c : cases)
-    EXPECT_EQ(face.At(c.x, c.y), Hex(c.expected)) << what << " at " << c.x << "," << c.y;
+    EXPECT_EQ(face.At(c.x, c.y), RgbText(c.expected)) << what << " at " << c.x << "," << c.y;
 }
 
 constexpr Color kGreenMid = Rgb(116, 200, 115);
@@ -79,22 +73,22 @@ TEST(CommandFaces, TwoToneHighlightRowsKeepDarkeningPastTheEndColour) {
   Face face(65, 25);
   DrawTwoToneFace(face.canvas(), kGreenMid, kGreyBorder, kGreenEnd, 16, false);
   // Row 1 reaches the end colour after W - 10 = 55 pixels (x = 57) and goes on darkening.
-  EXPECT_EQ(face.At(57, 1), Hex(kGreenEnd));
-  EXPECT_EQ(face.At(62, 1), Hex(Rgb(212, 246, 212)));
+  EXPECT_EQ(face.At(57, 1), RgbText(kGreenEnd));
+  EXPECT_EQ(face.At(62, 1), RgbText(Rgb(212, 246, 212)));
   // Row 2 runs x = 2..44 over D = 20 pixels, its last pixels dark below the end colour.
-  EXPECT_EQ(face.At(22, 2), Hex(kGreenEnd));
+  EXPECT_EQ(face.At(22, 2), RgbText(kGreenEnd));
 }
 
 TEST(CommandFaces, TwoToneBelowTenRowsHasNoBorder) {
   Face face(65, 9);
   DrawTwoToneFace(face.canvas(), kGreenMid, kGreyBorder, kGreenEnd, 16, false);
   // k = 1.44: row 1 is the mid colour, overdrawn by the highlight; rows 2 and 3 mid; run from 4.
-  EXPECT_EQ(face.At(2, 1), Hex(Rgb(255, 255, 255)));
-  EXPECT_EQ(face.At(10, 2), Hex(kGreenMid));
-  EXPECT_EQ(face.At(10, 3), Hex(kGreenMid));
-  EXPECT_EQ(face.At(10, 0), Hex(kFace));
-  EXPECT_EQ(face.At(0, 4), Hex(kFace));
-  EXPECT_EQ(face.At(10, 8), Hex(kFace));
+  EXPECT_EQ(face.At(2, 1), RgbText(Rgb(255, 255, 255)));
+  EXPECT_EQ(face.At(10, 2), RgbText(kGreenMid));
+  EXPECT_EQ(face.At(10, 3), RgbText(kGreenMid));
+  EXPECT_EQ(face.At(10, 0), RgbText(kFace));
+  EXPECT_EQ(face.At(0, 4), RgbText(kFace));
+  EXPECT_EQ(face.At(10, 8), RgbText(kFace));
 }
 
 TEST(CommandFaces, FlatTwoToneIsOneFillInsideTheBorder) {
@@ -104,12 +98,12 @@ TEST(CommandFaces, FlatTwoToneIsOneFillInsideTheBorder) {
     for (int x = 1; x <= 63; ++x) {
       const bool corner = (x == 1 || x == 63) && (y == 1 || y == 23);
       if (corner) continue;
-      ASSERT_EQ(face.At(x, y), Hex(Rgb(132, 208, 133))) << x << "," << y;
+      ASSERT_EQ(face.At(x, y), RgbText(Rgb(132, 208, 133))) << x << "," << y;
     }
   }
-  EXPECT_EQ(face.At(1, 1), Hex(Rgb(84, 157, 84)));
-  EXPECT_EQ(face.At(30, 24), Hex(Rgb(84, 157, 84)));
-  EXPECT_EQ(face.At(0, 0), Hex(kFace));
+  EXPECT_EQ(face.At(1, 1), RgbText(Rgb(84, 157, 84)));
+  EXPECT_EQ(face.At(30, 24), RgbText(Rgb(84, 157, 84)));
+  EXPECT_EQ(face.At(0, 0), RgbText(kFace));
 }
 
 TEST(CommandFaces, GlossyRowsWithTheBlueSet) {
@@ -155,7 +149,7 @@ TEST(CommandFaces, ZeroDivisorsDrawWithoutFault) {
   for (const Case& c : twoTone) {
     Face face(c.w, c.h);
     DrawTwoToneFace(face.canvas(), mid, kGreyBorder, end, c.percent, false);
-    EXPECT_EQ(face.At(c.x, c.y), Hex(c.expected)) << "two-tone, " << c.what;
+    EXPECT_EQ(face.At(c.x, c.y), RgbText(c.expected)) << "two-tone, " << c.what;
   }
   const std::vector<Case> glossy = {
       {"k = 1", 65, 25, 4, 10, 1, Rgb(211, 229, 255)},
@@ -164,7 +158,7 @@ TEST(CommandFaces, ZeroDivisorsDrawWithoutFault) {
   for (const Case& c : glossy) {
     Face face(c.w, c.h);
     DrawGlossyFace(face.canvas(), mid, kGreyBorder, end, c.percent);
-    EXPECT_EQ(face.At(c.x, c.y), Hex(c.expected)) << "glossy, " << c.what;
+    EXPECT_EQ(face.At(c.x, c.y), RgbText(c.expected)) << "glossy, " << c.what;
   }
 }
 

@@ -254,7 +254,7 @@ TEST(CommandOnAForm, FollowsItsBoundsAndKeepsItsCornersCut) {
   forms::Form form(host.runtime, "FormProbe");
   platform::RecordingControlHost commandHost;
   auto& button = form.Add<command::Command>("CommandOK", commandHost);
-  button.Move(forms::Px(24), forms::Px(216), forms::Px(65), forms::Px(25));
+  button.Move(PixelsToTwips(24), PixelsToTwips(216), PixelsToTwips(65), PixelsToTwips(25));
   host.backend.Load(form);
   PropertyBag bag;
   bag.Set("ButtonType", std::int32_t{4});
@@ -263,7 +263,7 @@ TEST(CommandOnAForm, FollowsItsBoundsAndKeepsItsCornersCut) {
   ASSERT_NE(surface, nullptr);
   EXPECT_EQ(button.InternalState().height, 25);
 
-  button.Move(forms::Px(24), forms::Px(216), forms::Px(113), forms::Px(33));
+  button.Move(PixelsToTwips(24), PixelsToTwips(216), PixelsToTwips(113), PixelsToTwips(33));
   EXPECT_EQ(button.InternalState().width, 113);
   EXPECT_EQ(button.InternalState().focusRect, (Rect{2, 2, 111, 31}));
   ASSERT_FALSE(surface->regions.empty());

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "command/drawing_primitives.h"
 #include "platform/canvas.h"
+#include "tests/print_helpers.h"
 
 namespace zv::command {
 namespace {
@@ -16,12 +16,6 @@ namespace {
 constexpr Color kPaper = Rgb(10, 20, 30);
 constexpr Color kInk = Rgb(200, 100, 50);
 constexpr Color kCorner = Rgb(1, 2, 3);
-
-std::string Hex(Color c) {
-  std::ostringstream out;
-  out << "RGB(" << RedOf(c) << "," << GreenOf(c) << "," << BlueOf(c) << ")";
-  return out.str();
-}
 
 struct Surface {
   Surface(int w, int h) : owned(w, h, nullptr) { owned.canvas().Clear(kPaper); }
@@ -121,7 +115,7 @@ TEST(CommandPrimitives, FadeToWhiteAccumulatesOneIncrementPerRow) {
       {23, Rgb(201, 200, 217)}, {14, Rgb(227, 226, 235)}, {5, Rgb(252, 252, 253)}, {4, Rgb(255, 255, 255)},
       {3, Rgb(255, 255, 255)},  {2, Rgb(255, 255, 255)},  {1, Rgb(255, 255, 255)}};
   for (auto [y, color] : rows) {
-    EXPECT_EQ(Hex(s.canvas().GetPixel(1, y)), Hex(color)) << "row " << y;
+    EXPECT_EQ(RgbText(s.canvas().GetPixel(1, y)), RgbText(color)) << "row " << y;
     EXPECT_EQ(s.canvas().GetPixel(63, y), color) << "row " << y;
     EXPECT_EQ(s.canvas().GetPixel(0, y), kPaper) << "row " << y << " starts at x = 1";
     EXPECT_EQ(s.canvas().GetPixel(64, y), kPaper) << "row " << y << " ends at x = W - 2";
@@ -134,7 +128,8 @@ TEST(CommandPrimitives, FadeToWhiteWithoutAnIncrementKeepsTheBase) {
   // H = 5 would divide by zero: every row keeps the base colour.
   Surface s(20, 5);
   FadeToWhite(s.canvas(), 100, 110, 120, 3, 1, -1);
-  for (int y = 1; y <= 3; ++y) EXPECT_EQ(Hex(s.canvas().GetPixel(4, y)), Hex(Rgb(100, 110, 120))) << y;
+  for (int y = 1; y <= 3; ++y)
+    EXPECT_EQ(RgbText(s.canvas().GetPixel(4, y)), RgbText(Rgb(100, 110, 120))) << y;
   // A counter outside 16 bits draws nothing rather than wrapping.
   Surface tall(4, 8);
   FadeToWhite(tall.canvas(), 0, 0, 0, 40000, 1, -1);
@@ -160,7 +155,7 @@ TEST(CommandPrimitives, ColourArithmetic) {
       {"add clamped at the ceiling", AddColorClamped(Rgb(245, 10, 100), 10, -20, 0, Rgb(250, 250, 90)),
        Rgb(250, 0, 90)},
   };
-  for (const Case& test : cases) EXPECT_EQ(Hex(test.actual), Hex(test.expected)) << test.what;
+  for (const Case& test : cases) EXPECT_EQ(RgbText(test.actual), RgbText(test.expected)) << test.what;
 }
 
 TEST(CommandPrimitives, NearestRoundsHalvesToEven) {

@@ -43,7 +43,7 @@ const std::vector<std::string> kWriteOrder = {
 
 TEST(CpuMonitorBag, AnEmptyBagGivesTheDefaultsInKeyOrderThenStartsTheMonitor) {
   MonitorRig rig;
-  rig.monitor.Move(0, 0, 1536, forms::Px(41));  // 102.4 pixels
+  rig.monitor.Move(0, 0, 1536, PixelsToTwips(41));  // 102.4 pixels
   static_cast<forms::Control&>(rig.monitor).SetEnabled(false);
   platform::RecordingPropertyBag bag;
   rig.monitor.ReadProperties(bag);
@@ -327,12 +327,12 @@ TEST(CpuMonitorLifecycle, AnImpossibleWidthKeepsTheHistoryItHad) {
   const struct {
     int twips;
     std::int32_t lastEmpty;  // the inner width less one, after two ticks
-  } cases[] = {{-45, -1}, {forms::Px(32768), 32765}};
+  } cases[] = {{-45, -1}, {PixelsToTwips(32768), 32765}};
   for (const auto& c : cases) {
     MonitorRig rig;
     rig.Load(StatusPageBag());
     rig.Tick(2);
-    rig.monitor.Move(0, 0, c.twips, forms::Px(41));
+    rig.monitor.Move(0, 0, c.twips, PixelsToTwips(41));
     rig.Load(StatusPageBag());
     EXPECT_EQ(rig.monitor.LevelHistory().Size(), 101u) << c.twips;
     rig.Tick(2);

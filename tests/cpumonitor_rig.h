@@ -28,7 +28,7 @@ struct SupportRig {
   platform::FakeRegistry registry;
   headless::ScriptedMessageBoxes messages;
   platform::FakeRegionalSettings regional;
-  cpumonitor::ModuleCpuMonitorSupport support{{&counters, &memory, &registry, &messages}};
+  cpumonitor::ModuleCpuMonitorSupport support{{counters, memory, registry, messages}};
 };
 
 struct MonitorRig : SupportRig {

@@ -51,7 +51,7 @@ TEST_F(FormsModelTest, ComboBoxAcceptsOnlyItsEntries) {
 
 TEST_F(FormsModelTest, AutoSizeLabelFitsItsTextAndKeepsItsCorner) {
   auto& label = form.Add<Label>("Label1");
-  label.Move(Px(136), Px(144), Px(47), Px(27));
+  label.Move(PixelsToTwips(136), PixelsToTwips(144), PixelsToTwips(47), PixelsToTwips(27));
   label.SetFont(Font{.face = "Arial", .points = 9});  // 12 pixels high: 6 per ASCII character
   label.SetAutoSize(true);
   label.SetCaption("57%");
@@ -96,8 +96,8 @@ class MouseRoutingTest : public FormsModelTest {
  protected:
   void SetUp() override {
     form.SetClientSize({200, 100});
-    image.Move(Px(10), Px(10), Px(20), Px(20));
-    shape.Move(Px(50), Px(10), Px(20), Px(20));
+    image.Move(PixelsToTwips(10), PixelsToTwips(10), PixelsToTwips(20), PixelsToTwips(20));
+    shape.Move(PixelsToTwips(50), PixelsToTwips(10), PixelsToTwips(20), PixelsToTwips(20));
     auto record = [this](std::string who) {
       return [this, who](MouseEvent& e) {
         events.push_back(who + " " + std::to_string(e.button) + " " + std::to_string(int(e.x)) + "," +
@@ -204,8 +204,8 @@ class BuildFormTest : public ::testing::Test {
     d.controls.push_back({.kind = ControlKind::Hosted,
                           .name = "Probe1",
                           .parent = "PicturePage",
-                          .width = Px(40),
-                          .height = Px(20),
+                          .width = PixelsToTwips(40),
+                          .height = PixelsToTwips(20),
                           .enabled = enabled,
                           .hostedType = "Zorvane.Probe",
                           .saved = std::move(saved)});
@@ -248,7 +248,7 @@ TEST_F(BuildFormTest, AHostedControlsSavedEnabledWinsOverTheDefinition) {
                             return probe;
                           }));
     EXPECT_EQ(probe->Enabled(), c.enabled) << c.saved.size() << " saved, definition " << c.definitionEnabled;
-    EXPECT_EQ(probe->widthWhenRead, Px(40)) << "placed before its saved values are read";
+    EXPECT_EQ(probe->widthWhenRead, PixelsToTwips(40)) << "placed before its saved values are read";
   }
 }
 

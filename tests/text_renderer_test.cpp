@@ -8,18 +8,13 @@
 
 #include "platform/canvas.h"
 #include "platform/host_text_renderer.h"
+#include "tests/print_helpers.h"
 
 namespace zv {
 namespace {
 
 constexpr Color kPaper = Rgb(255, 255, 255);
 constexpr Color kInk = Rgb(0, 0, 128);
-
-std::string Describe(Rect r) {
-  std::ostringstream out;
-  out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
-  return out.str();
-}
 
 // 9 points: 12 pixels high, ASCII 6 pixels wide, other characters 12.
 Font NinePoint() {
@@ -73,12 +68,6 @@ std::string Sketch(const Canvas& canvas) {
     for (int x = 0; x < canvas.Width(); ++x) text += canvas.GetPixel(x, y) == kInk ? '#' : '.';
     text += '\n';
   }
-  return text;
-}
-
-std::string Rows(std::initializer_list<std::string_view> rows) {
-  std::string text;
-  for (std::string_view row : rows) (text += row) += '\n';
   return text;
 }
 

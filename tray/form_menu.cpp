@@ -10,7 +10,8 @@ namespace zv::tray {
 
 FormMenu::FormMenu(forms::Runtime& runtime, platform::ShellExecutor& shell, platform::WindowMessages& windows,
                    MenuCommands commands)
-    : runtime_(runtime),
+    : backend_(forms::Required(runtime.backend)),
+      menus_(forms::Required(runtime.menus)),
       shell_(shell),
       windows_(windows),
       commands_(std::move(commands)),
@@ -35,11 +36,11 @@ void FormMenu::WireItem(std::string_view name, void (FormMenu::*handler)()) {
 }
 
 void FormMenu::PopUpTrayMenu() {
-  if (open_ || form_.Unloaded() || runtime_.menus == nullptr) return;
-  if (!form_.Loaded() && runtime_.backend != nullptr) runtime_.backend->Load(form_);
+  if (open_ || form_.Unloaded()) return;
+  if (!form_.Loaded()) backend_.Load(form_);
   (void)windows_.SetForeground(form_.Handle());
   open_ = true;
-  menu_.Popup(*runtime_.menus, form_.Handle());
+  menu_.Popup(menus_, form_.Handle());
   open_ = false;
 }
 

@@ -47,7 +47,8 @@ class FormMenu {
   void WireItem(std::string_view name, void (FormMenu::*handler)());
   void ShowPage(const std::function<void(int)>& pageCommand);
 
-  forms::Runtime& runtime_;
+  forms::FormsBackend& backend_;
+  forms::PopupMenuService& menus_;
   platform::ShellExecutor& shell_;
   platform::WindowMessages& windows_;
   MenuCommands commands_;

@@ -29,7 +29,8 @@ Point TipPlacement(Size screenPixels, Size windowTwips) {
 
 FormTip::FormTip(forms::Runtime& runtime, platform::WindowMessages& windows, const forms::Label& mainPercent,
                  TipActions actions)
-    : runtime_(runtime),
+    : backend_(forms::Required(runtime.backend)),
+      app_(forms::Required(runtime.app)),
       windows_(windows),
       mainPercent_(mainPercent),
       actions_(std::move(actions)),
@@ -60,8 +61,8 @@ void FormTip::WireEvents() {
 }
 
 void FormTip::EnsureLoaded() {
-  if (form_.Loaded() || form_.Unloaded() || runtime_.backend == nullptr) return;
-  runtime_.backend->Load(form_);
+  if (form_.Loaded() || form_.Unloaded()) return;
+  backend_.Load(form_);
 }
 
 void FormTip::Show() {
@@ -81,7 +82,7 @@ void FormTip::Unload() {
 // Placed once per load; later hiding and showing keep where the user dragged it.
 void FormTip::Form_Load() {
   const Size window{PixelsToTwips(form_.ClientSize().width), PixelsToTwips(form_.ClientSize().height)};
-  const Point place = TipPlacement(runtime_.app->ScreenSize(), window);
+  const Point place = TipPlacement(app_.ScreenSize(), window);
   form_.Move(place.x, place.y, window.width, window.height);
   windows_.SetTopmost(form_.Handle());
 }

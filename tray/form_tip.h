@@ -53,7 +53,8 @@ class FormTip {
   void LabelMouseDown(int button);
   void StartDragMove();
 
-  forms::Runtime& runtime_;
+  forms::FormsBackend& backend_;
+  forms::Application& app_;
   platform::WindowMessages& windows_;
   const forms::Label& mainPercent_;
   TipActions actions_;

@@ -2,6 +2,7 @@
 // where its OK button is, so that a scenario can close it with the mouse.
 #include <string>
 
+#include "e2e/common/find_window.h"
 #include "e2e/driver/commands.h"
 #include "e2e/driver/console.h"
 #include "platform/win32/text_win32.h"
@@ -10,22 +11,11 @@
 namespace zv::e2e {
 namespace {
 
-struct Search {
-  std::wstring_view title;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM context) {
-  auto& search = *reinterpret_cast<Search*>(context);
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  wchar_t text[64] = {};
-  GetWindowTextW(window, text, 64);
-  if (std::wstring_view(className) == L"#32770" && search.title == text && IsWindowVisible(window)) {
-    search.found = window;
-    return FALSE;
+HWND FindVisibleBox(std::wstring_view title) {
+  for (HWND box : TitledWindows(title, TitledKind::MessageBox)) {
+    if (IsWindowVisible(box)) return box;
   }
-  return TRUE;
+  return nullptr;
 }
 
 std::wstring ControlText(HWND control) {
@@ -37,12 +27,12 @@ std::wstring ControlText(HWND control) {
 }  // namespace
 
 int RunMessageBox(std::wstring_view title, int timeoutMs) {
-  Search search{title};
+  HWND box = nullptr;
   const ULONGLONG start = GetTickCount64();
   const ULONGLONG deadline = start + static_cast<ULONGLONG>(timeoutMs < 0 ? 0 : timeoutMs);
   for (;;) {
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) break;
+    box = FindVisibleBox(title);
+    if (box != nullptr) break;
     if (GetTickCount64() >= deadline) {
       WriteError("zvdriver messagebox: no visible message box titled \"" + platform::Narrow(title) +
                  "\" after " + std::to_string(GetTickCount64() - start) + " ms\n");
@@ -51,12 +41,12 @@ int RunMessageBox(std::wstring_view title, int timeoutMs) {
     Sleep(100);
   }
   // The message text is the static control with the identifier 0xFFFF; OK is IDOK.
-  HWND message = GetDlgItem(search.found, 0xFFFF);
-  HWND ok = GetDlgItem(search.found, IDOK);
+  HWND message = GetDlgItem(box, 0xFFFF);
+  HWND ok = GetDlgItem(box, IDOK);
   std::string reply = "text=" + platform::Narrow(message != nullptr ? ControlText(message) : L"") + "\n";
   // The icon's static control: 0x14 on Windows, 0x440 on Wine; hidden when the box has no icon.
-  HWND icon = GetDlgItem(search.found, 0x14);
-  if (icon == nullptr) icon = GetDlgItem(search.found, 0x440);
+  HWND icon = GetDlgItem(box, 0x14);
+  if (icon == nullptr) icon = GetDlgItem(box, 0x440);
   reply += "icon=" + std::string(icon != nullptr && IsWindowVisible(icon) ? "1" : "0") + "\n";
   if (ok != nullptr) {
     RECT r;

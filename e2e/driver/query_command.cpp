@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "e2e/common/find_window.h"
 #include "e2e/driver/commands.h"
 #include "e2e/driver/console.h"
-#include "e2e/driver/find_window.h"
 #include "e2e/driver/query_protocol.h"
 #include "platform/win32/text_win32.h"
 #include "platform/win32/windows_api.h"

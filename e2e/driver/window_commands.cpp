@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "e2e/common/find_window.h"
 #include "e2e/driver/commands.h"
 #include "e2e/driver/console.h"
-#include "e2e/driver/find_window.h"
 #include "platform/win32/text_win32.h"
 #include "platform/win32/windows_api.h"
 

@@ -5,13 +5,10 @@ set -euo pipefail
 # shellcheck source=../lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 
-# The button lies on the status page (216, 144) at (48, 224), 113 x 33.
-BUTTON_X=$((216 + 48))
-BUTTON_Y=$((144 + 224))
-
 # button_pixels NAME: the button's area of the screen, saved as NAME.png.
 button_pixels() {
-  import -window root -crop "113x33+$((ZV_CLIENT_X + BUTTON_X))+$((ZV_CLIENT_Y + BUTTON_Y))" +repage "$ZV_ART/$1.png"
+  import -window root -crop "${ZV_CONTROL_WIDTH}x${ZV_CONTROL_HEIGHT}+$((ZV_CLIENT_X + ZV_CONTROL_LEFT))+$((ZV_CLIENT_Y + ZV_CONTROL_TOP))" \
+    +repage "$ZV_ART/$1.png"
 }
 
 # differing_pixels A B: how many pixels of the two crops differ.
@@ -19,18 +16,16 @@ differing_pixels() {
   compare -metric AE "$ZV_ART/$1.png" "$ZV_ART/$2.png" null: 2>&1 || true
 }
 
-no_message_box() {
-  ! zv_driver messagebox "$ZV_WINDOW_TITLE" 0 >/dev/null 2>&1
-}
-
 zv_scenario command_button "$@"
 zv_launch
+# The button's bounds (ZV_CONTROL_*) and centre (ZV_CENTRE_*), on the status page.
+zv_control_centre CommandFreeMemory -1 PictureState
 
 # Away from the button, over it (the hover look), away again (the hover timer restores the look).
 xdotool mousemove --sync $((ZV_CLIENT_X + 400)) $((ZV_CLIENT_Y + 500))
 sleep 0.5
 button_pixels before
-xdotool mousemove --sync $((ZV_CLIENT_X + BUTTON_X + 56)) $((ZV_CLIENT_Y + BUTTON_Y + 16))
+xdotool mousemove --sync $((ZV_CLIENT_X + ZV_CENTRE_X)) $((ZV_CLIENT_Y + ZV_CENTRE_Y))
 sleep 0.5
 button_pixels hover
 xdotool mousemove --sync $((ZV_CLIENT_X + 400)) $((ZV_CLIENT_Y + 500))
@@ -42,14 +37,14 @@ zv_expect_eq "pixels that differ after leaving" 0 "$(differing_pixels before aft
 zv_save_screenshot hover_done
 
 # A press and release with the mouse runs the release pass, which reports in a message box.
-zv_press_release $((BUTTON_X + 56)) $((BUTTON_Y + 16))
+zv_press_release "$ZV_CENTRE_X" "$ZV_CENTRE_Y"
 box=$(zv_driver messagebox "$ZV_WINDOW_TITLE" 60000) || zv_fail_explained "no message box after pressing the button"
 zv_save_screenshot message_box
 read -r okX okY <<<"$(zv_field ok <<<"$box")"
 xdotool mousemove --sync "$okX" "$okY"
 sleep 0.2
 xdotool click 1
-zv_poll 10 no_message_box || zv_check_failed "the message box did not close"
+zv_poll 10 zv_no_message_box || zv_check_failed "the message box did not close"
 
 # Tab moves the focus along the settings page's tab order (the interval list is disabled while the
 # automatic release is off, so the focus passes over it).
@@ -61,7 +56,7 @@ focused_control() {
   done
   echo none
 }
-zv_click 30 185
+zv_click_control ImageSettings 1
 zv_expect_eq "page title" "软件设置" "$(zv_caption LabelState)"
 # Tab until the first box has the focus, then six more steps go once round the page.
 for _ in 1 2 3 4 5 6 7 8; do

@@ -2,15 +2,10 @@
 # program has been launched with zv_launch.
 # shellcheck shell=bash
 
-no_message_box() {
-  ! zv_driver messagebox "$ZV_WINDOW_TITLE" 0 >/dev/null 2>&1
-}
-
 # free_memory_and_check: presses "释放内存" on the status page, checks the message box with the amount,
 # closes it and checks that the records page holds exactly that one entry.
 free_memory_and_check() {
-  # The button lies on the status page (216, 144) at (48, 224), 113 x 33.
-  zv_click $((216 + 48 + 56)) $((144 + 224 + 16))
+  zv_click_control CommandFreeMemory -1 PictureState
   local box text amount records expected okX okY
   box=$(zv_driver messagebox "$ZV_WINDOW_TITLE" 60000) || zv_fail_explained "no message box after pressing the button"
   zv_save_screenshot message_box
@@ -23,10 +18,10 @@ free_memory_and_check() {
   xdotool mousemove --sync "$okX" "$okY"
   sleep 0.2
   xdotool click 1
-  zv_poll 10 no_message_box || zv_check_failed "the message box did not close"
+  zv_poll 10 zv_no_message_box || zv_check_failed "the message box did not close"
 
-  # The records page (navigation entry at (7, 204)) holds exactly one entry.
-  zv_click 30 220
+  # The records page holds exactly one entry.
+  zv_click_control ImageRecords 1
   zv_expect_eq "page title" "内存释放记录" "$(zv_caption LabelState)"
   records=$(zv_caption TextRecords)
   expected="释放内存成功， $amount MB 内存已释放。"

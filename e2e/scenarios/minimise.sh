@@ -8,7 +8,9 @@ window_hidden() {
   [[ $(zv_driver visible "$ZV_WINDOW_TITLE" 2>/dev/null) == 0 ]]
 }
 
-# Presses and releases the 28 x 15 image at its client position, then checks what is left running.
+# Presses and releases the 28 x 15 image at its client position, then checks what is left running. The
+# positions are written here, not queried: the harness runs this scenario against its baseline window, which
+# answers no inspection, and expects it to fail on the visible flag.
 expect_image_hides() {
   local name=$1 x=$2 y=$3 exeName
   exeName=$(basename "$ZV_STAGED_EXE")

@@ -4,21 +4,16 @@ set -euo pipefail
 # shellcheck source=../lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 
-# page: navigation image, its client position, the title in LabelState, the page container.
+# page: navigation image, the title in LabelState, the page container.
 declare -A IMAGE=([status]=ImageStatus [settings]=ImageSettings [records]=ImageRecords [about]=ImageAbout)
-declare -A POSITION=([status]="7 134" [settings]="7 169" [records]="7 204" [about]="7 239")
 declare -A TITLE=([status]=系统内存使用状态 [settings]=软件设置 [records]=内存释放记录 [about]=关于软件)
 declare -A CONTAINER=([status]=PictureState [settings]=PictureSettings [records]=PictureRecords [about]=PictureAbout)
 PAGES=(status settings records about)
 
-title_is() {
-  [[ $(zv_caption LabelState) == "$1" ]]
-}
-
 # Exactly the chosen page's container is visible, and only its entry shows the selected look (index 0).
 expect_page_shown() {
   local chosen=$1 page shown selected
-  zv_poll 5 title_is "${TITLE[$chosen]}" || true
+  zv_poll 5 zv_title_is "${TITLE[$chosen]}" || true
   zv_expect_eq "title on $chosen page" "${TITLE[$chosen]}" "$(zv_caption LabelState)"
   for page in "${PAGES[@]}"; do
     shown=0 selected=0
@@ -30,12 +25,10 @@ expect_page_shown() {
   done
 }
 
-# Clicks a few pixels inside the navigation image of a page.
+# Clicks the navigation entry of a page that is not shown (its look at index 1).
 open_page() {
-  local x y
-  read -r x y <<<"${POSITION[$1]}"
   echo "clicking the $1 entry"
-  zv_click $((x + 10)) $((y + 10))
+  zv_click_control "${IMAGE[$1]}" 1
   expect_page_shown "$1"
   zv_save_screenshot "page_$1"
 }
@@ -50,6 +43,6 @@ done
 
 open_page about
 echo "clicking the page title"
-zv_click $((48 + 4)) $((113 + 4))
+zv_click_control LabelState
 expect_page_shown status
 zv_save_screenshot title_returns_home

@@ -7,14 +7,16 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 
 RUN_KEY='Software\Microsoft\Windows\CurrentVersion\Run'
-PAGE_X=216 PAGE_Y=144 # the settings page's place in the client area
-
-# Clicks a few pixels inside a control of the settings page.
+# Clicks the centre of a control of the settings page.
 click_control() {
-  local reply left top
-  reply=$(zv_query "$1") || zv_fail "no control $1"
-  left=$(zv_field left <<<"$reply") top=$(zv_field top <<<"$reply")
-  zv_click $((PAGE_X + left + ${2:-6})) $((PAGE_Y + top + ${3:-8}))
+  zv_click_control "$1" -1 PictureSettings
+  sleep 0.3
+}
+
+# Clicks the second entry of the open interval list, 15 pixels per entry below the box.
+click_second_interval() {
+  zv_control_centre ComboInterval -1 PictureSettings
+  zv_click "$ZV_CENTRE_X" $((ZV_CONTROL_TOP + ZV_CONTROL_HEIGHT + 15 + 7))
   sleep 0.3
 }
 
@@ -79,15 +81,15 @@ zv_expect "no message box at the first start" eval '! has_message_box'
 zv_expect "no config.ini written by the start" test ! -e "$dir/config.ini"
 
 echo "ticking start-with-Windows and automatic release, choosing 3 分钟, pressing OK"
-zv_click 17 179 # the settings entry of the navigation column
+zv_click_control ImageSettings 1 # the settings entry of the navigation column
 sleep 0.5
 click_control CheckAutorun
 click_control CheckAutoFreeMemory
 zv_expect_eq "interval list enabled by the automatic-release box" 1 "$(zv_query ComboInterval | zv_field enabled)"
-click_control ComboInterval 40 11
-click_control ComboInterval 30 $((23 + 15 + 7)) # the second entry of the open list
+click_control ComboInterval
+click_second_interval
 zv_expect_eq "interval chosen" "3 分钟" "$(zv_caption ComboInterval)"
-click_control CommandOK 32 12
+click_control CommandOK
 zv_poll 5 has_message_box || zv_check_failed "no message box after OK"
 zv_save_screenshot saved
 
@@ -112,10 +114,10 @@ zv_expect_eq "interval after the restart" "3 分钟" "$(zv_caption ComboInterval
 zv_expect_eq "automatic release label" "已启用" "$(zv_caption LabelAutoFreeMemory)"
 
 echo "unticking start-with-Windows, pressing OK"
-zv_click 17 179
+zv_click_control ImageSettings 1
 sleep 0.5
 click_control CheckAutorun
-click_control CommandOK 32 12
+click_control CommandOK
 zv_poll 5 has_message_box || zv_check_failed "no message box after the second OK"
 zv_save_screenshot removed
 zv_expect_eq "Run value under HKLM after unticking" "" "$(run_value HKLM)"

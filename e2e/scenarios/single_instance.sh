@@ -37,10 +37,6 @@ scenario_cleanup() {
 }
 trap scenario_cleanup EXIT
 
-title_is() {
-  [[ $(zv_caption LabelState) == "$1" ]]
-}
-
 main_minimised() {
   [[ $(zv_tray state "$TRAY_MAIN") == *iconic=1* ]]
 }
@@ -114,9 +110,10 @@ zv_save_screenshot second_start
 
 echo "records page, hidden with the minimise image, then the copy in another folder starts"
 zv_read_client
-zv_click $((7 + 10)) $((204 + 10))
-zv_poll 5 title_is 内存释放记录 || true
-zv_press_release $((720 + 14)) $((5 + 7))
+zv_click_control ImageRecords 1
+zv_poll 5 zv_title_is 内存释放记录 || true
+zv_control_centre ImageMin 0
+zv_press_release "$ZV_CENTRE_X" "$ZV_CENTRE_Y"
 zv_poll 5 main_hidden || true
 zv_expect "main window hidden again" main_hidden
 zv_expect "the other copy's start ends by itself" start_again "$OTHER_EXE" other
@@ -140,7 +137,8 @@ check_one_copy "after the third start"
 zv_save_screenshot third_start
 
 echo "the running copy still answers its icon"
-zv_press_release $((720 + 14)) $((5 + 7))
+zv_control_centre ImageMin 0
+zv_press_release "$ZV_CENTRE_X" "$ZV_CENTRE_Y"
 zv_poll 5 main_hidden || true
 zv_tray post "$TRAY_MAIN" 2025 0 0x203
 zv_poll 5 main_visible || true

@@ -10,10 +10,6 @@ zv_scenario tray_icon "$@"
 # shellcheck source=tray_common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/tray_common.sh"
 
-title_is() {
-  [[ $(zv_caption LabelState) == "$1" ]]
-}
-
 tray_start 0 0 "$ZV_WINDOW_TITLE"
 zv_read_client
 zv_poll 10 icon_shown || true
@@ -22,9 +18,10 @@ zv_expect "Wine's tray window shows it" eval 'xdotool search --onlyvisible --nam
 zv_save_screenshot start
 
 echo "records page, then the minimise image"
-zv_click $((7 + 10)) $((204 + 10))
-zv_poll 5 title_is 内存释放记录 || true
-zv_press_release $((720 + 14)) $((5 + 7))
+zv_click_control ImageRecords 1
+zv_poll 5 zv_title_is 内存释放记录 || true
+zv_control_centre ImageMin 0
+zv_press_release "$ZV_CENTRE_X" "$ZV_CENTRE_Y"
 zv_poll 5 main_hidden || true
 zv_expect "main window hidden" main_hidden
 
@@ -49,7 +46,8 @@ zv_expect_eq "records page shown" 1 "$(zv_visible_flag PictureRecords)"
 zv_save_screenshot after_double_click
 
 echo "the real icon: a double-click on Wine's tray"
-zv_press_release $((720 + 14)) $((5 + 7))
+zv_control_centre ImageMin 0
+zv_press_release "$ZV_CENTRE_X" "$ZV_CENTRE_Y"
 zv_poll 5 main_hidden || true
 read -r iconX iconY <<<"$(tray_icon_point)"
 xdotool mousemove --sync "$iconX" "$iconY"

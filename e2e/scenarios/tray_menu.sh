@@ -9,18 +9,15 @@ zv_scenario tray_menu "$@"
 # shellcheck source=tray_common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/tray_common.sh"
 
-title_is() {
-  [[ $(zv_caption LabelState) == "$1" ]]
-}
-
 tray_start 0 0 "$ZV_WINDOW_TITLE"
 zv_read_client
 zv_poll 10 icon_shown || zv_fail "no tray icon"
 
 echo "settings page, then hide the window"
-zv_click $((7 + 10)) $((169 + 10))
-zv_poll 5 title_is 软件设置 || true
-zv_press_release $((720 + 14)) $((5 + 7))
+zv_click_control ImageSettings 1
+zv_poll 5 zv_title_is 软件设置 || true
+zv_control_centre ImageMin 0
+zv_press_release "$ZV_CENTRE_X" "$ZV_CENTRE_Y"
 zv_poll 5 main_hidden || true
 
 tray_menu_on_icon
@@ -29,7 +26,7 @@ zv_expect_eq "the menu form stays hidden while its menu is open" 0 "$(zv_driver 
 tray_choose m_Log
 zv_poll 5 main_visible || true
 zv_expect "记录 shows the hidden main window" main_visible
-zv_poll 5 title_is 内存释放记录 || true
+zv_poll 5 zv_title_is 内存释放记录 || true
 zv_expect_eq "records title" 内存释放记录 "$(zv_caption LabelState)"
 zv_expect_eq "records page" 1 "$(zv_visible_flag PictureRecords)"
 zv_expect_eq "records entry selected" 1 "$(zv_visible_flag ImageRecords 0)"
@@ -67,7 +64,7 @@ echo "exit while the free-memory message box is open"
 tray_start 0 0 "$ZV_WINDOW_TITLE"
 zv_read_client
 zv_poll 10 icon_shown || zv_fail "no tray icon after the restart"
-zv_click $((216 + 48 + 56)) $((144 + 224 + 16))
+zv_click_control CommandFreeMemory -1 PictureState
 zv_driver messagebox "$ZV_WINDOW_TITLE" 60000 >/dev/null || zv_fail_explained "no message box after pressing the button"
 tray_menu_on_icon
 zv_save_screenshot menu_over_message_box

@@ -3,11 +3,13 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 #include <vector>
 
+#include "e2e/common/find_window.h"
 #include "platform/win32/windows_api.h"
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -31,33 +33,11 @@ constexpr wchar_t kUsage[] =
     L"       zvtray menu-rect\n"
     L"       zvtray cover <title> <x> <y> <width> <height> <seconds>\n";
 
-struct Search {
-  std::wstring_view title;
-  HWND found = nullptr;
-};
-
-// The exact title, message boxes excepted.
-bool Titled(HWND window, std::wstring_view title) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  return title == text && std::wstring_view(className) != L"#32770";
-}
-
-BOOL CALLBACK Match(HWND window, LPARAM context) {
-  auto& search = *reinterpret_cast<Search*>(context);
-  if (!Titled(window, search.title)) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
 // A handle, or the first top-level window with this exact title, hidden or not, message boxes excepted.
 HWND Find(std::wstring_view title) {
   if (title.starts_with(L"0x")) return reinterpret_cast<HWND>(std::wcstoull(title.data(), nullptr, 16));
-  Search search{title};
-  EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  const std::vector<HWND> windows = zv::e2e::TitledWindows(title);
+  return windows.empty() ? nullptr : windows.front();
 }
 
 int Print(const std::string& line) {
@@ -75,26 +55,12 @@ bool HasIcon(HWND window) {
   return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
-struct Count {
-  std::wstring_view title;
-  unsigned long windows = 0;
-  unsigned long icons = 0;
-};
-
-BOOL CALLBACK CountMatch(HWND window, LPARAM context) {
-  auto& count = *reinterpret_cast<Count*>(context);
-  if (!Titled(window, count.title)) return TRUE;
-  ++count.windows;
-  if (HasIcon(window)) ++count.icons;
-  return TRUE;
-}
-
 // How many top-level windows, hidden or not, have this exact title (message boxes excepted), or how many
 // notification-area icons such windows own.
 int CountTitled(std::wstring_view title, bool icons) {
-  Count count{title};
-  EnumWindows(CountMatch, reinterpret_cast<LPARAM>(&count));
-  return Print(std::to_string(icons ? count.icons : count.windows));
+  const std::vector<HWND> windows = zv::e2e::TitledWindows(title);
+  if (!icons) return Print(std::to_string(windows.size()));
+  return Print(std::to_string(std::count_if(windows.begin(), windows.end(), HasIcon)));
 }
 
 int Missing() {

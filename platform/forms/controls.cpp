@@ -61,8 +61,8 @@ void Label::SetAlignment(TextAlign alignment) {
 void Label::Fit() {
   if (!autoSize_) return;
   Form* form = OwnerForm();
-  if (form == nullptr || form->Services().text == nullptr) return;
-  const TextExtent extent = form->Services().text->Measure(font_, caption_, 0);
+  if (form == nullptr) return;
+  const TextExtent extent = form->Text().Measure(font_, caption_, 0);
   const int width = PixelsToTwips(static_cast<int>(std::ceil(extent.width)));
   const int height = PixelsToTwips(static_cast<int>(std::ceil(extent.height)));
   Move(Left(), Top(), width, height);

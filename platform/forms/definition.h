@@ -18,10 +18,6 @@
 
 namespace zv::forms {
 
-// Design positions are in twips; most definitions give whole pixels. A short name for the
-// geometry's conversion, for the tables of definitions.
-inline constexpr int (&Px)(int pixels) = PixelsToTwips;
-
 struct ControlDefinition {
   ControlKind kind = ControlKind::Label;
   std::string name;

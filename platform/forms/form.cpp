@@ -4,7 +4,9 @@
 namespace zv::forms {
 
 Form::Form(Runtime& runtime, std::string name)
-    : Container(ControlKind::Form, std::move(name), -1), runtime_(runtime) {
+    : Container(ControlKind::Form, std::move(name), -1),
+      text_(Required(runtime.text)),
+      timerService_(Required(runtime.timers)) {
   SetVisible(false);
 }
 
@@ -14,7 +16,7 @@ Form::~Form() {
 }
 
 Timer& Form::AddTimer(std::string name) {
-  timers_.push_back(std::make_unique<Timer>(*runtime_.timers, std::move(name)));
+  timers_.push_back(std::make_unique<Timer>(timerService_, std::move(name)));
   return *timers_.back();
 }
 

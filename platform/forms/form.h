@@ -28,7 +28,8 @@ class Form : public Container {
   Form(Runtime& runtime, std::string name);
   ~Form() override;
 
-  Runtime& Services() const { return runtime_; }
+  // Measures the captions of the form's labels.
+  TextRenderer& Text() const { return text_; }
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view caption) { caption_ = caption; }
@@ -67,7 +68,8 @@ class Form : public Container {
   std::function<void()> onEndSession;
 
  private:
-  Runtime& runtime_;
+  TextRenderer& text_;
+  TimerService& timerService_;
   std::string caption_;
   Size clientSize_;
   std::string picture_;

@@ -67,6 +67,7 @@ class HostedControl : public Control {
   virtual void WriteProperties(PropertyBag& bag) const = 0;
 
   void AttachSurface(HostedSurface* surface) { surface_ = surface; }
+  // Null while the control has no window: before its form is loaded and once the window is gone.
   HostedSurface* Surface() const { return surface_; }
   // The container shows this control as its default button.
   bool DisplayAsDefault() const { return displayAsDefault_; }

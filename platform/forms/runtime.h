@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -101,8 +102,11 @@ class WindowProcedureHooks {
   virtual void Restore(std::uintptr_t window, std::uintptr_t saved) = 0;
 };
 
+// The services are pointers because a backend and the runtime refer to each other while they are
+// wired up; every one is set before the first form is built. Users take each one they need once,
+// through Required, and keep the reference.
 struct Runtime {
-  TextRenderer* text = nullptr;  // measures captions; never null once a form is built
+  TextRenderer* text = nullptr;  // measures captions
   TimerService* timers = nullptr;
   MessageBoxService* messages = nullptr;
   EventLoop* loop = nullptr;
@@ -114,5 +118,12 @@ struct Runtime {
   // Realises the windows loaded after the start-up window.
   FormsBackend* backend = nullptr;
 };
+
+// A service its user cannot work without: a missing one is a defect of the program's wiring.
+template <class Service>
+Service& Required(Service* service) {
+  if (service == nullptr) std::abort();
+  return *service;
+}
 
 }  // namespace zv::forms

@@ -70,7 +70,7 @@ class WanderingMemory final : public zv::platform::MemoryStatusSource {
 // The status page's instance with its saved values, its history already full.
 struct StatusPageMonitor {
   explicit StatusPageMonitor(bool jumping = false) : counters(jumping) {
-    monitor.Move(0, 0, zv::forms::Px(411), zv::forms::Px(41));
+    monitor.Move(0, 0, zv::PixelsToTwips(411), zv::PixelsToTwips(41));
     monitor.ReadProperties(zv::testing::StatusPageBag());
     surface.emplace(monitor, text);
     for (int i = 0; i < 420; ++i) monitor.Timer1_Timer();
@@ -81,7 +81,7 @@ struct StatusPageMonitor {
   zv::platform::FakeRegistry registry;
   zv::headless::ScriptedMessageBoxes messages;
   zv::platform::FakeRegionalSettings regional;
-  zv::cpumonitor::ModuleCpuMonitorSupport support{{&counters, &memory, &registry, &messages}};
+  zv::cpumonitor::ModuleCpuMonitorSupport support{{counters, memory, registry, messages}};
   zv::platform::RecordingControlHost host;
   zv::HostTextRenderer text;
   zv::cpumonitor::CpuMonitor monitor{"CpuMonitor", host, support, regional};

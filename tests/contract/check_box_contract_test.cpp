@@ -19,19 +19,19 @@ forms::FormDefinition BoxesForm() {
                           .border = forms::FormBorder::FixedSingle};
   d.controls.push_back({.kind = forms::ControlKind::CheckBox,
                         .name = "CheckFlat",
-                        .left = forms::Px(10),
-                        .top = forms::Px(10),
-                        .width = forms::Px(200),
-                        .height = forms::Px(17),
+                        .left = PixelsToTwips(10),
+                        .top = PixelsToTwips(10),
+                        .width = PixelsToTwips(200),
+                        .height = PixelsToTwips(17),
                         .caption = "flat",
                         .tabIndex = 0,
                         .flat = true});
   d.controls.push_back({.kind = forms::ControlKind::CheckBox,
                         .name = "CheckRaised",
-                        .left = forms::Px(10),
-                        .top = forms::Px(40),
-                        .width = forms::Px(200),
-                        .height = forms::Px(17),
+                        .left = PixelsToTwips(10),
+                        .top = PixelsToTwips(40),
+                        .width = PixelsToTwips(200),
+                        .height = PixelsToTwips(17),
                         .caption = "raised",
                         .tabIndex = 1});
   return d;

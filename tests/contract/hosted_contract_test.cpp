@@ -30,26 +30,26 @@ forms::FormDefinition ChartForm(std::vector<forms::SavedProperty> saved, bool ch
                           .border = forms::FormBorder::FixedSingle};
   d.controls.push_back({.kind = forms::ControlKind::PictureBox,
                         .name = "PictureState",
-                        .width = forms::Px(440),
-                        .height = forms::Px(120),
+                        .width = PixelsToTwips(440),
+                        .height = PixelsToTwips(120),
                         .font = Font{.face = "Arial", .points = 9}});
   d.controls.push_back({.kind = forms::ControlKind::Hosted,
                         .name = "CommandFreeMemory",
                         .parent = "PictureState",
-                        .left = forms::Px(10),
-                        .top = forms::Px(70),
-                        .width = forms::Px(113),
-                        .height = forms::Px(33),
+                        .left = PixelsToTwips(10),
+                        .top = PixelsToTwips(70),
+                        .width = PixelsToTwips(113),
+                        .height = PixelsToTwips(33),
                         .tabIndex = 0,
                         .hostedType = kCommandClass,
                         .saved = {{"caption", std::string("释放内存")}}});
   d.controls.push_back({.kind = forms::ControlKind::Hosted,
                         .name = "CpuMonitor",
                         .parent = "PictureState",
-                        .left = forms::Px(10),
-                        .top = forms::Px(10),
-                        .width = forms::Px(411),
-                        .height = forms::Px(41),
+                        .left = PixelsToTwips(10),
+                        .top = PixelsToTwips(10),
+                        .width = PixelsToTwips(411),
+                        .height = PixelsToTwips(41),
                         .enabled = chartDefinedEnabled,
                         .tabIndex = 1,
                         .hostedType = kMonitorClass,
@@ -78,7 +78,7 @@ class HostedContractTest : public ::testing::Test {
   platform::FakeMemoryStatus memory;
   platform::FakeRegistry registry;
   platform::FakeRegionalSettings regional;
-  cpumonitor::ModuleCpuMonitorSupport support{{&counters, &memory, &registry, backend->Runtime().messages}};
+  cpumonitor::ModuleCpuMonitorSupport support{{counters, memory, registry, *backend->Runtime().messages}};
   cpumonitor::CpuMonitor* monitor = nullptr;
 };
 

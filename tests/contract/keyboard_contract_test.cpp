@@ -16,17 +16,16 @@ namespace {
 
 using forms::ControlDefinition;
 using forms::ControlKind;
-using forms::Px;
 
 ControlDefinition At(ControlKind kind, std::string name, std::string parent, int left, int top, int width,
                      int height, int tabIndex) {
   return {.kind = kind,
           .name = std::move(name),
           .parent = std::move(parent),
-          .left = Px(left),
-          .top = Px(top),
-          .width = Px(width),
-          .height = Px(height),
+          .left = PixelsToTwips(left),
+          .top = PixelsToTwips(top),
+          .width = PixelsToTwips(width),
+          .height = PixelsToTwips(height),
           .caption = "x",
           .tabIndex = tabIndex};
 }

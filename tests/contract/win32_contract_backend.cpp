@@ -75,11 +75,11 @@ class Win32ContractBackend final : public ContractBackend {
       : instance_(GetModuleHandleW(nullptr)),
         timers_(instance_),
         pictures_(instance_),
+        runtime_{&text_,     &timers_, &messages_, &loop_,  &app_,
+                 &pictures_, &colors_, &menus_,    &hooks_, &backend_},
         backend_(instance_, runtime_),
         measureDc_(CreateCompatibleDC(nullptr)),
         text_(measureDc_.get(), backend_.Resources()) {
-    runtime_ = {&text_,     &timers_, &messages_, &loop_,  &app_,
-                &pictures_, &colors_, &menus_,    &hooks_, &backend_};
     watchdog_ = SetTimer(nullptr, 0, 500, Watchdog);
   }
   ~Win32ContractBackend() override {

@@ -67,7 +67,7 @@ void DrawCell(Canvas& picture, zv::TextRenderer& text, const Variant& variant, c
   zv::forms::PictureBox page("Page");
   page.SetFont(zv::Font{"Arial", 9.0, zv::kFontWeightNormal, false, false, zv::kCharsetAnsi});
   auto& button = page.Add<zv::command::Command>("Command1", host);
-  button.Move(0, 0, zv::forms::Px(size.width), zv::forms::Px(size.height));
+  button.Move(0, 0, zv::PixelsToTwips(size.width), zv::PixelsToTwips(size.height));
 
   zv::forms::PropertyBag bag;
   bag.Set("caption", std::string(size.caption));

@@ -8,7 +8,7 @@
 namespace zv::platform {
 
 Win32FormsBackend::Win32FormsBackend(HINSTANCE instance, forms::Runtime& runtime)
-    : instance_(instance), runtime_(runtime) {
+    : instance_(instance), paint_{forms::Required(runtime.pictures), forms::Required(runtime.colors)} {
   linkCursor_ = LoadCursorW(instance, L"LINK");
   if (linkCursor_ == nullptr) linkCursor_ = LoadCursorW(nullptr, IDC_HAND);
 }

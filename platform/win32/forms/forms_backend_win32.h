@@ -10,12 +10,14 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/painter.h"
 #include "platform/win32/forms/gdi_resources_win32.h"
 #include "platform/win32/forms/gdi_text_renderer_win32.h"
 
 namespace zv::platform {
 
 class Win32FormsBackend;
+struct MouseInput;
 
 // A real child control: a check box, a drop-down list, a text box or a push button.
 class ChildWindowPeer : public virtual forms::ControlPeer {
@@ -60,7 +62,7 @@ class SurfaceWindow final : public forms::FormPeer {
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void Paint();
-  void RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+  void RouteMouse(const MouseInput& input);
   bool SetLinkCursor();
   void MoveFocus(WPARAM wParam, LPARAM lParam);
   ChildWindowPeer* ChildOf(HWND child) const;
@@ -95,17 +97,17 @@ class Win32FormsBackend final : public forms::FormsBackend {
   void Load(forms::Form& form) override;
 
   HINSTANCE Instance() const { return instance_; }
-  forms::Runtime& Runtime() { return runtime_; }
+  const forms::PaintServices& PaintServices() const { return paint_; }
   GdiResources& Resources() { return resources_; }
   HCURSOR LinkCursor() const { return linkCursor_; }
-  COLORREF Resolve(Color c) { return runtime_.colors != nullptr ? runtime_.colors->Resolve(c) : c; }
+  COLORREF Resolve(Color c) { return paint_.colors.Resolve(c); }
 
  private:
   void RealizeChildren(forms::Container& container, SurfaceWindow& surface);
   void Realize(forms::Control& control, SurfaceWindow& surface);
 
   HINSTANCE instance_;
-  forms::Runtime& runtime_;
+  forms::PaintServices paint_;
   GdiResources resources_;
   HCURSOR linkCursor_ = nullptr;
   std::vector<std::unique_ptr<forms::ControlPeer>> peers_;

@@ -1,9 +1,9 @@
 // Child windows of self-drawn controls.
 #include "platform/win32/forms/hosted_window_win32.h"
 
-#include <windowsx.h>
-
 #include "platform/win32/forms/input_state_win32.h"
+#include "platform/win32/forms/mouse_input_win32.h"
+#include "platform/win32/forms/window_class_win32.h"
 #include "platform/win32/text_win32.h"
 
 namespace zv::platform {
@@ -34,23 +34,11 @@ class WindowDc {
   HDC dc_;
 };
 
-void RegisterHostedClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW existing{sizeof(WNDCLASSEXW)};
-  if (GetClassInfoExW(instance, kHostedClass, &existing)) return;
-  WNDCLASSEXW wc{sizeof(WNDCLASSEXW)};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kHostedClass;
-  RegisterClassExW(&wc);
-}
-
 }  // namespace
 
 HostedWindow::HostedWindow(Win32FormsBackend& backend, forms::HostedControl& control, HWND parent)
     : control_(control), image_(backend.Resources()) {
-  RegisterHostedClass(backend.Instance(), WindowProc);
+  RegisterWindowClass(backend.Instance(), kHostedClass, WindowProc, ClassIcon::None);
   const Rect r = control.PixelBounds();
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   if (control.Visible()) style |= WS_VISIBLE;
@@ -199,9 +187,11 @@ LRESULT HostedWindow::DialogCode(const MSG* keystroke) const {
 }
 
 bool HostedWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
-  const float x = static_cast<float>(GET_X_LPARAM(lParam));
-  const float y = static_cast<float>(GET_Y_LPARAM(lParam));
-  const int shift = MouseShiftState(wParam);
+  const std::optional<MouseInput> input = TranslateMouse(msg, wParam, lParam);
+  if (!input) return false;
+  const float x = static_cast<float>(input->at.x);
+  const float y = static_cast<float>(input->at.y);
+  const int shift = input->shift;
   auto inside = [&] {
     RECT client;
     GetClientRect(hwnd_, &client);
@@ -214,45 +204,32 @@ bool HostedWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     control_.OnMouseDown(button, shift, x, y);
   };
   auto release = [&](int button) {
-    if (HeldButtons(wParam) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+    if (input->held == 0 && GetCapture() == hwnd_) ReleaseCapture();
     control_.OnMouseUp(button, shift, x, y);
     if (button == forms::kLeftButton && pressedInside_ && inside()) control_.OnClick();
     if (button == forms::kLeftButton) pressedInside_ = false;
   };
-  switch (msg) {
-    case WM_MOUSEMOVE: {
+  switch (input->action) {
+    case MouseAction::Move:
       // Repeats at the same spot (the platform sends them when the capture changes) are not moves.
-      const Point p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      if (!lastMouse_ || *lastMouse_ != p) control_.OnMouseMove(HeldButtons(wParam), shift, x, y);
-      lastMouse_ = p;
+      if (!lastMouse_ || *lastMouse_ != input->at) control_.OnMouseMove(input->held, shift, x, y);
+      lastMouse_ = input->at;
       return true;
-    }
-    case WM_LBUTTONDOWN:
-      press(forms::kLeftButton);
+    case MouseAction::Press:
+      press(input->button);
       return true;
-    case WM_RBUTTONDOWN:
-      press(forms::kRightButton);
+    case MouseAction::Release:
+      release(input->button);
       return true;
-    case WM_MBUTTONDOWN:
-      press(forms::kMiddleButton);
-      return true;
-    case WM_LBUTTONUP:
-      release(forms::kLeftButton);
-      return true;
-    case WM_RBUTTONUP:
-      release(forms::kRightButton);
-      return true;
-    case WM_MBUTTONUP:
-      release(forms::kMiddleButton);
-      return true;
-    case WM_LBUTTONDBLCLK:
+    case MouseAction::DoubleClick:
+      // A right-button double click is left to the default procedure.
+      if (input->button != forms::kLeftButton) return false;
       SetCapture(hwnd_);
       pressedInside_ = false;
       control_.OnDblClick();
       return true;
-    default:
-      return false;
   }
+  return false;
 }
 
 }  // namespace zv::platform

@@ -1,31 +1,16 @@
 // Forms and pages on Win32: creation, double-buffered painting, mouse routing and the
 // messages a top-level window answers (close, end of session, inspection).
-#include <windowsx.h>
-
 #include "platform/forms/painter.h"
 #include "platform/win32/forms/automation_win32.h"
 #include "platform/win32/forms/forms_backend_win32.h"
-#include "platform/win32/forms/input_state_win32.h"
+#include "platform/win32/forms/mouse_input_win32.h"
+#include "platform/win32/forms/window_class_win32.h"
 #include "platform/win32/text_win32.h"
 
 namespace zv::platform {
 namespace {
 
 constexpr wchar_t kSurfaceClass[] = L"ZorvaneSurface";
-
-void RegisterSurfaceClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW existing{sizeof(WNDCLASSEXW)};
-  if (GetClassInfoExW(instance, kSurfaceClass, &existing)) return;
-  WNDCLASSEXW wc{sizeof(WNDCLASSEXW)};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(instance, L"APPICON");
-  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"APPICON", IMAGE_ICON, 16, 16, 0));
-  wc.lpszClassName = kSurfaceClass;
-  RegisterClassExW(&wc);
-}
 
 RECT WindowRectFor(const forms::Form& form, DWORD style, DWORD exStyle) {
   RECT r{0, 0, form.ClientSize().width, form.ClientSize().height};
@@ -41,7 +26,7 @@ RECT WindowRectFor(const forms::Form& form, DWORD style, DWORD exStyle) {
 
 SurfaceWindow::SurfaceWindow(Win32FormsBackend& backend, forms::Container& container, HWND parent)
     : backend_(backend), container_(container), image_(backend.Resources()) {
-  RegisterSurfaceClass(backend.Instance(), WindowProc);
+  RegisterWindowClass(backend.Instance(), kSurfaceClass, WindowProc, ClassIcon::Application);
   if (IsForm()) {
     const auto& form = static_cast<const forms::Form&>(container);
     DWORD style = WS_CLIPCHILDREN;
@@ -136,22 +121,15 @@ LRESULT CALLBACK SurfaceWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, L
 LRESULT SurfaceWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (IsForm() && OnFormMessage(msg, wParam, lParam, result)) return result;
+  if (const std::optional<MouseInput> input = TranslateMouse(msg, wParam, lParam)) {
+    RouteMouse(*input);
+    return 0;
+  }
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
       Paint();
-      return 0;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-      RouteMouse(msg, wParam, lParam);
       return 0;
     case WM_NEXTDLGCTL:
       MoveFocus(wParam, lParam);
@@ -216,22 +194,22 @@ void SurfaceWindow::Paint() {
   GetClientRect(hwnd_, &client);
   if (image_.Resize(client.right, client.bottom)) {
     const Rect dirty{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
-    forms::PaintSurface(container_, *image_.GetCanvas(), backend_.Runtime(), dirty);
+    forms::PaintSurface(container_, *image_.GetCanvas(), backend_.PaintServices(), dirty);
     image_.Present(dc, ps.rcPaint);
   }
   EndPaint(hwnd_, &ps);
 }
 
-void SurfaceWindow::RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
-  const Point p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  const int shift = MouseShiftState(wParam);
+void SurfaceWindow::RouteMouse(const MouseInput& input) {
+  const Point p = input.at;
+  const int shift = input.shift;
   auto press = [&](int button) {
     SetCapture(hwnd_);
     container_.RouteMouseDown(button, shift, p);
   };
   // The capture goes before the release is handled: a handler may hide the window.
   auto release = [&](int button) {
-    if (HeldButtons(wParam) == 0 && GetCapture() == hwnd_) {
+    if (input.held == 0 && GetCapture() == hwnd_) {
       releasingCapture_ = true;
       ReleaseCapture();
       releasingCapture_ = false;
@@ -242,37 +220,19 @@ void SurfaceWindow::RouteMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   // move counts, so that pressing and releasing in place is not taken for a drag.
   const bool moved = !lastMouse_ || lastMouse_->x != p.x || lastMouse_->y != p.y;
   lastMouse_ = p;
-  switch (msg) {
-    case WM_MOUSEMOVE:
-      if (moved) container_.RouteMouseMove(HeldButtons(wParam), shift, p);
+  switch (input.action) {
+    case MouseAction::Move:
+      if (moved) container_.RouteMouseMove(input.held, shift, p);
       break;
-    case WM_LBUTTONDOWN:
-      press(forms::kLeftButton);
+    case MouseAction::Press:
+      press(input.button);
       break;
-    case WM_RBUTTONDOWN:
-      press(forms::kRightButton);
+    case MouseAction::Release:
+      release(input.button);
       break;
-    case WM_MBUTTONDOWN:
-      press(forms::kMiddleButton);
-      break;
-    case WM_LBUTTONUP:
-      release(forms::kLeftButton);
-      break;
-    case WM_RBUTTONUP:
-      release(forms::kRightButton);
-      break;
-    case WM_MBUTTONUP:
-      release(forms::kMiddleButton);
-      break;
-    case WM_LBUTTONDBLCLK:
+    case MouseAction::DoubleClick:
       SetCapture(hwnd_);
-      container_.RouteDoubleClick(forms::kLeftButton, shift, p);
-      break;
-    case WM_RBUTTONDBLCLK:
-      SetCapture(hwnd_);
-      container_.RouteDoubleClick(forms::kRightButton, shift, p);
-      break;
-    default:
+      container_.RouteDoubleClick(input.button, shift, p);
       break;
   }
 }

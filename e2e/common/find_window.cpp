@@ -1,5 +1,5 @@
 // Top-level window lookup through EnumWindows, which also lists hidden windows.
-#include "e2e/driver/find_window.h"
+#include "e2e/common/find_window.h"
 
 #include <algorithm>
 #include <string>
@@ -9,6 +9,7 @@ namespace {
 
 struct Search {
   std::wstring_view title;
+  TitledKind kind;
   std::vector<HWND> found;
 };
 
@@ -26,18 +27,25 @@ bool IsMessageBox(HWND window) {
 
 BOOL CALLBACK CollectMatch(HWND window, LPARAM context) {
   auto& search = *reinterpret_cast<Search*>(context);
-  if (WindowText(window) == search.title && !IsMessageBox(window)) search.found.push_back(window);
+  if (WindowText(window) == search.title && IsMessageBox(window) == (search.kind == TitledKind::MessageBox)) {
+    search.found.push_back(window);
+  }
   return TRUE;
 }
 
 }  // namespace
 
-std::vector<HWND> FindTitledWindows(std::wstring_view title) {
-  Search search{title, {}};
+std::vector<HWND> TitledWindows(std::wstring_view title, TitledKind kind) {
+  Search search{title, kind, {}};
   EnumWindows(CollectMatch, reinterpret_cast<LPARAM>(&search));
-  std::stable_partition(search.found.begin(), search.found.end(),
-                        [](HWND window) { return IsWindowVisible(window) != FALSE; });
   return search.found;
+}
+
+std::vector<HWND> FindTitledWindows(std::wstring_view title) {
+  std::vector<HWND> found = TitledWindows(title);
+  std::stable_partition(found.begin(), found.end(),
+                        [](HWND window) { return IsWindowVisible(window) != FALSE; });
+  return found;
 }
 
 HWND FindVisibleWindow(std::wstring_view title) {

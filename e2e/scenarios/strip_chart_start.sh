@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The strip chart in its first seconds: with the memory load held steady, the red memory line is flat at
 # the row of that load over the sampled columns, with no stroke up to it from the bottom edge, and no
-# series is drawn left of the oldest sample.
+# series is drawn left of the oldest sample. The load is the machine's: what other processes take or give
+# back while the chart is watched widens the band of rows the line may take, by the loads sampled meanwhile.
 set -euo pipefail
 # shellcheck source=../lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
@@ -22,6 +23,17 @@ row_of_load() {
 
 now_ms() {
   date +%s%3N
+}
+
+# sample_loads FILE: appends the machine's memory load (in use / total, per cent, rounded down and up)
+# every 50 ms until killed or this script has ended.
+sample_loads() {
+  while kill -0 $$ 2>/dev/null; do
+    awk '/^MemTotal:/ { total = $2 } /^MemAvailable:/ { avail = $2 }
+      END { used = (total - avail) * 100; print int(used / total), int((used + total - 1) / total) }' \
+      /proc/meminfo >>"$1"
+    sleep 0.05
+  done
 }
 
 # bounds_of CONTROL: "left top width height" of a control in its container.
@@ -90,6 +102,10 @@ memory=$(zv_driver memory) || zv_fail "zvdriver memory"
 read -r loadBefore _ <<<"$memory"
 ((loadBefore >= LEAST_LOAD)) || zv_fail "memory load $loadBefore % with $holdMib MiB held: below $LEAST_LOAD %"
 
+loadsFile=$ZV_ART/loads.txt
+: >"$loadsFile"
+sample_loads "$loadsFile" &
+samplerPid=$!
 startMs=$(now_ms)
 zv_launch
 xdotool mousemove 5 795
@@ -112,14 +128,19 @@ done
 elapsedMs=$(($(now_ms) - startMs))
 memory=$(zv_driver memory) || zv_fail "zvdriver memory"
 read -r loadAfter _ <<<"$memory"
+kill "$samplerPid" 2>/dev/null || true
+wait "$samplerPid" 2>/dev/null || true
 
-# The band of rows the line may take: the rows of both readings, one pixel either way.
-low=$(row_of_load "$((loadBefore > loadAfter ? loadBefore : loadAfter))" "$CHART_H")
-high=$(row_of_load "$((loadBefore < loadAfter ? loadBefore : loadAfter))" "$CHART_H")
-low=$((low - 1))
-high=$((high + 1))
+# The band of rows the line may take: the rows of the program's readings and of the loads sampled while
+# the chart was watched, one pixel either way.
+read -r leastLoad mostLoad <<<"$(awk -v a="$loadBefore" -v b="$loadAfter" '
+  BEGIN { least = a < b ? a : b; most = a > b ? a : b }
+  { if ($1 < least) least = $1; if ($2 > most) most = $2 }
+  END { print least, most }' "$loadsFile")"
+low=$(($(row_of_load "$mostLoad" "$CHART_H") - 1))
+high=$(($(row_of_load "$leastLoad" "$CHART_H") + 1))
 read -r first run below above left belowColumns <<<"$(analyse_chart "$low" "$high")"
-echo "memory load $loadBefore % before, $loadAfter % after: rows $low..$high;" \
+echo "memory load $loadBefore % before, $loadAfter % after, $leastLoad..$mostLoad % meanwhile: rows $low..$high;" \
   "line over columns $first..$((CHART_W - 2)) after $elapsedMs ms"
 
 zv_expect "the memory line is flat at rows $low..$high over the $run newest columns" test "$run" -ge 3

@@ -42,8 +42,8 @@ class ChildWindowPeer : public virtual forms::ControlPeer {
   bool updating_ = false;  // changes the program makes raise no user notifications
 };
 
-// A form or a page: a window with a retained image that it composes from its background
-// and its windowless controls, and that routes mouse input to them.
+// A form or a page: a window that composes what needs painting from its background and its windowless
+// controls in an image made for that paint, and that routes mouse input to them.
 class SurfaceWindow final : public forms::FormPeer {
  public:
   SurfaceWindow(Win32FormsBackend& backend, forms::Container& container, HWND parent);
@@ -70,7 +70,6 @@ class SurfaceWindow final : public forms::FormPeer {
 
   Win32FormsBackend& backend_;
   forms::Container& container_;
-  DibSurface image_;
   HWND hwnd_ = nullptr;
   std::map<HWND, ChildWindowPeer*> children_;
   std::optional<Point> lastMouse_;

@@ -25,7 +25,7 @@ RECT WindowRectFor(const forms::Form& form, DWORD style, DWORD exStyle) {
 }  // namespace
 
 SurfaceWindow::SurfaceWindow(Win32FormsBackend& backend, forms::Container& container, HWND parent)
-    : backend_(backend), container_(container), image_(backend.Resources()) {
+    : backend_(backend), container_(container) {
   RegisterWindowClass(backend.Instance(), kSurfaceClass, WindowProc, ClassIcon::Application);
   if (IsForm()) {
     const auto& form = static_cast<const forms::Form&>(container);
@@ -192,10 +192,13 @@ void SurfaceWindow::Paint() {
   HDC dc = BeginPaint(hwnd_, &ps);
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (image_.Resize(client.right, client.bottom)) {
+  // The image lives for this paint only: only the dirty rows' pages are ever touched, and a window that
+  // waits (a hidden page, the form in the tray) keeps no copy of itself.
+  DibSurface image(backend_.Resources());
+  if (image.Resize(client.right, client.bottom)) {
     const Rect dirty{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
-    forms::PaintSurface(container_, *image_.GetCanvas(), backend_.PaintServices(), dirty);
-    image_.Present(dc, ps.rcPaint);
+    forms::PaintSurface(container_, *image.GetCanvas(), backend_.PaintServices(), dirty);
+    image.Present(dc, ps.rcPaint);
   }
   EndPaint(hwnd_, &ps);
 }

@@ -169,17 +169,19 @@ zv_stop_display() {
   ZV_XVFB_PID=""
 }
 
-# Starts a Windows program in the background, its Wine output going to a log file, which ends with a line saying
-# how the program ended.
+# zv_start_program EXE [LOG [ARGS...]]: starts a Windows program in the background, its Wine output going to a
+# log file, which ends with a line saying how the program ended.
 zv_start_program() {
   local exe=$1 log=${2:-/dev/null} began
+  shift $(($# < 2 ? $# : 2))
+  local args=("$@")
   zv_ensure_wineserver || return 1
   began=$(zv_clock_us)
   ZV_PROGRAM_LOG=$log
   zv_log "[$(zv_seconds "$began") s] ${exe##*/}: started, output in $log"
   (
     status=0
-    env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$exe" </dev/null >"$log" 2>&1 || status=$?
+    env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$exe" "${args[@]}" </dev/null >"$log" 2>&1 || status=$?
     ended=$(zv_clock_us)
     line="${exe##*/}: exit status $status after $(zv_seconds $((ended - began))) s"
     zv_log "[$(zv_seconds "$ended") s] $line"
@@ -252,6 +254,16 @@ zv_prefix_pids() {
     [[ ${exe##*/} == wine* ]] && echo "$pid"
   done < <(grep -lzxF "WINEPREFIX=$ZV_PREFIX" /proc/[0-9]*/environ 2>/dev/null)
   return 0
+}
+
+# zv_measure_setup BUILD: the prefix of a win32 build and a private display for a measuring script, both
+# ended when the script exits.
+zv_measure_setup() {
+  zv_wine_setup "$1/wineprefix"
+  zv_ensure_prefix
+  trap 'zv_stop_wine; zv_stop_display' EXIT
+  zv_stop_wine
+  zv_start_display 1280x800x24
 }
 
 # Processes of the prefix whose command line names the given executable file.

@@ -48,12 +48,8 @@ sample_series() {
     }'
 }
 
-zv_wine_setup "$BUILD/wineprefix"
-zv_ensure_prefix
 mkdir -p "$WORK"
-trap 'zv_stop_wine; zv_stop_display' EXIT
-zv_stop_wine
-zv_start_display 1280x800x24
+zv_measure_setup "$BUILD"
 
 sample_series shown 0
 sample_series tray 1

@@ -64,8 +64,10 @@ class Application {
 class PictureSource {
  public:
   virtual ~PictureSource() = default;
-  // Null when there is no such picture.
+  // Null when there is no such picture. The picture stays valid until the next Trim.
   virtual const Picture* Find(std::string_view name) = 0;
+  // Called when a paint has ended: a source may drop pictures it can make again.
+  virtual void Trim() {}
 };
 
 // Resolves system colours (0x800000nn) to the colour the platform uses at this moment.

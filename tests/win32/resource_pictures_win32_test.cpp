@@ -1,5 +1,5 @@
 // The exe's own resources: every picture of the skin, found by its name, has the pixels of its .bmp file, and
-// is inflated once and kept.
+// is inflated once and kept until a trim, after which it is found again with the same pixels.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -48,6 +48,10 @@ TEST_F(ResourcePicturesWin32Test, EveryPictureOfTheExeHasTheArtFilesPixels) {
     ASSERT_EQ(actual->height, expected->height);
     EXPECT_TRUE(actual->pixels == expected->pixels);
     EXPECT_EQ(pictures.Find(name), actual) << "not kept";
+    pictures.Trim();
+    const Picture* again = pictures.Find(name);
+    ASSERT_NE(again, nullptr) << "lost in a trim";
+    EXPECT_TRUE(again->pixels == expected->pixels) << "changed by a trim";
     ++found;
   }
   EXPECT_GT(found, 0);

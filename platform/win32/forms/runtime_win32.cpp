@@ -157,4 +157,13 @@ const Picture* ResourcePictures::Find(std::string_view name) {
   return it->second ? &*it->second : nullptr;
 }
 
+// A picture larger than this is decoded again for each paint that needs it (a few milliseconds for the
+// window's background, which paints when it is shown or uncovered) rather than kept between paints.
+constexpr size_t kKeptPixels = 64 * 1024;
+
+void ResourcePictures::Trim() {
+  std::erase_if(cache_,
+                [](const auto& entry) { return entry.second && entry.second->pixels.size() > kKeptPixels; });
+}
+
 }  // namespace zv::platform

@@ -59,11 +59,13 @@ class Win32Application final : public forms::Application {
 };
 
 // The skin's pictures: RCDATA resources named like the picture in capitals, each a deflated bitmap
-// (platform/deflated_bmp.h). A picture is inflated on first use and kept.
+// (platform/deflated_bmp.h). A picture is inflated on first use and kept; a large one only until the paint
+// that used it has ended.
 class ResourcePictures final : public forms::PictureSource {
  public:
   explicit ResourcePictures(HINSTANCE instance) : instance_(instance) {}
   const Picture* Find(std::string_view name) override;
+  void Trim() override;
 
  private:
   HINSTANCE instance_;

@@ -201,6 +201,7 @@ void SurfaceWindow::Paint() {
     image.Present(dc, ps.rcPaint);
   }
   EndPaint(hwnd_, &ps);
+  backend_.PaintServices().pictures.Trim();
 }
 
 void SurfaceWindow::RouteMouse(const MouseInput& input) {

@@ -1,6 +1,7 @@
 // The driver's subcommands; each prints its result on stdout and returns the process exit code.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace zv::e2e {
@@ -17,6 +18,9 @@ int RunVisible(std::wstring_view title);
 int RunMemory();
 // Asks the program's main window about one control and prints its reply (see query_protocol.h).
 int RunQuery(std::wstring_view title, std::wstring_view controlName, int index);
+// Reads the captions of several controls, given as title and control name pairs, one right after
+// the other, and prints one per line; fails when any control does not answer.
+int RunCaptions(std::span<wchar_t* const> titlesAndControls);
 // Waits for a visible message box titled `title`; prints "text=", "icon=" (1 with an icon) and
 // "ok=x y", the screen centre of its OK button.
 int RunMessageBox(std::wstring_view title, int timeoutMs);

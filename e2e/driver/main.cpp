@@ -1,6 +1,7 @@
 // zvdriver: a console helper that lets end-to-end scripts look at the program's windows under Wine.
 #include <charconv>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,7 @@ constexpr char kUsageText[] =
     "       zvdriver visible <windowTitle>\n"
     "       zvdriver memory\n"
     "       zvdriver query <windowTitle> <controlName> [index]\n"
+    "       zvdriver captions <windowTitle> <controlName> [<windowTitle> <controlName>...]\n"
     "       zvdriver messagebox <windowTitle> <timeoutMs>\n";
 
 std::optional<int> ParseInt(std::wstring_view text) {
@@ -50,6 +52,9 @@ int Dispatch(int argc, wchar_t** argv) {
   if (command == L"query" && (argc == 4 || argc == 5)) {
     const std::optional<int> index = argc == 5 ? ParseInt(argv[4]) : std::optional<int>(-1);
     return index ? RunQuery(argv[2], argv[3], *index) : Usage();
+  }
+  if (command == L"captions" && argc >= 4 && argc % 2 == 0) {
+    return RunCaptions(std::span<wchar_t* const>(argv + 2, static_cast<size_t>(argc - 2)));
   }
   return Usage();
 }

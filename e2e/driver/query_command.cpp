@@ -1,5 +1,7 @@
 // The query subcommand: a WM_COPYDATA round trip with the program's main window.
 #include <algorithm>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,29 +76,19 @@ bool Ask(HWND target, HWND replyWindow, const std::string& request) {
                              &result) != 0;
 }
 
-bool SaysFound(std::string_view reply) {
-  while (!reply.empty()) {
-    const size_t end = std::min(reply.find('\n'), reply.size());
-    if (reply.substr(0, end) == "found=1") return true;
-    reply.remove_prefix(std::min(end + 1, reply.size()));
-  }
-  return false;
-}
-
-}  // namespace
-
-int RunQuery(std::wstring_view title, std::wstring_view controlName, int index) {
+// The program's reply about one control, empty with a message on stderr when none came.
+std::optional<std::string> Query(std::wstring_view title, std::wstring_view controlName, int index) {
   std::vector<HWND> windows = FindTitledWindows(title);
   if (windows.empty()) {
     WriteError("zvdriver query: no top-level window titled \"" + platform::Narrow(title) + "\"\n");
-    return kFailure;
+    return std::nullopt;
   }
   Reply reply;
   ReplyWindow replyWindow(reply);
   if (!replyWindow.handle()) {
     WriteError("zvdriver query: cannot create the reply window (error " + std::to_string(GetLastError()) +
                ")\n");
-    return kFailure;
+    return std::nullopt;
   }
   const std::string request = "query " + platform::Narrow(controlName) + " " + std::to_string(index);
   // A hidden helper window may share the title; the main window is the one that answers.
@@ -108,11 +100,42 @@ int RunQuery(std::wstring_view title, std::wstring_view controlName, int index) 
   if (!reply.received) {
     WriteError("zvdriver query: none of the " + std::to_string(windows.size()) +
                " windows titled so answered (error " + std::to_string(sendError) + ")\n");
-    return kFailure;
+    return std::nullopt;
   }
-  WriteOut(reply.text);
-  if (!reply.text.ends_with('\n')) WriteOut("\n");
-  return SaysFound(reply.text) ? kSuccess : kFailure;
+  return std::move(reply.text);
+}
+
+std::string_view Field(std::string_view reply, std::string_view key) {
+  while (!reply.empty()) {
+    const size_t end = std::min(reply.find('\n'), reply.size());
+    const std::string_view line = reply.substr(0, end);
+    if (line.size() > key.size() && line.starts_with(key) && line[key.size()] == '=') {
+      return line.substr(key.size() + 1);
+    }
+    reply.remove_prefix(std::min(end + 1, reply.size()));
+  }
+  return {};
+}
+
+}  // namespace
+
+int RunQuery(std::wstring_view title, std::wstring_view controlName, int index) {
+  const std::optional<std::string> reply = Query(title, controlName, index);
+  if (!reply) return kFailure;
+  WriteOut(*reply);
+  if (!reply->ends_with('\n')) WriteOut("\n");
+  return Field(*reply, "found") == "1" ? kSuccess : kFailure;
+}
+
+int RunCaptions(std::span<wchar_t* const> titlesAndControls) {
+  std::string lines;
+  for (size_t i = 0; i + 1 < titlesAndControls.size(); i += 2) {
+    const std::optional<std::string> reply = Query(titlesAndControls[i], titlesAndControls[i + 1], -1);
+    if (!reply || Field(*reply, "found") != "1") return kFailure;
+    lines += std::string(Field(*reply, "caption")) + "\n";
+  }
+  WriteOut(lines);
+  return kSuccess;
 }
 
 }  // namespace zv::e2e

@@ -50,11 +50,12 @@ zv_expect "frame at x = 0 ($(column_share 0 C0C0C0) of 41 pixels)" test "$(colum
 zv_expect "white background between the lines ($(row_share 3 FFFFFF) pixels of y = 3)" \
   test "$(row_share 3 FFFFFF)" -ge 350
 zv_expect "the CPU series is drawn in dark green ($(count_colour 008000) pixels)" test "$(count_colour 008000)" -gt 0
-# A load below 2 % lies on or below the bottom edge, where the line is not visible.
+# A load below 2 % lies on or below the bottom edge, where the line is not visible. The driver's own
+# Wine start adds to the load it reads, so a machine at 1.9 % reads 2 % there and 1 % in the program.
 read -r load _ <<<"$(zv_driver memory)"
-if ((load >= 2)); then
+if ((load >= 3)); then
   zv_expect "the memory series ($load %) is drawn in red ($(count_colour FF0000) pixels)" \
     test "$(count_colour FF0000)" -gt 0
 else
-  echo "memory load $load %: its line lies below the chart"
+  echo "memory load $load %: its line may lie on the bottom edge, not looked for"
 fi

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,8 +19,12 @@ class SettingsFolder {
  public:
   SettingsFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = std::filesystem::temp_directory_path() / ("zorvane-settings-" + std::to_string(getpid()) + "-" +
-                                                      test->test_suite_name() + "-" + test->name());
+    // A parameterised test's names hold slashes ("Suite/Test/0"), which would nest folders that
+    // removing the root leaves behind.
+    std::string name =
+        "zorvane-settings-" + std::to_string(getpid()) + "-" + test->test_suite_name() + "-" + test->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    root_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(root_);
     std::filesystem::create_directories(root_);
   }

@@ -5,7 +5,7 @@
 
 namespace zv::cpumonitor {
 
-double CpuMonitor::OuterWidthPixels() const { return Width() / double(kTwipsPerPixel); }
+double CpuMonitor::OuterWidthPixels() const { return Width() * double(Dpi()) / kTwipsPerInch; }
 
 int CpuMonitor::BorderWidth() const {
   if (borderStyle_ != 1) return 0;

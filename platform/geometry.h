@@ -1,7 +1,6 @@
-// Pixel geometry and the twip unit of window definitions (15 twips per pixel at 96 dpi).
+// Pixel geometry and the twip unit of window definitions: 1440 twips an inch, so 15 twips a pixel at 96 dpi
+// and 10 at 144 dpi.
 #pragma once
-
-#include <cmath>
 
 namespace zv {
 
@@ -31,10 +30,25 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-constexpr int kTwipsPerPixel = 15;
+constexpr int kTwipsPerInch = 1440;
+constexpr int kStandardDpi = 96;
+constexpr int kTwipsPerPixel = kTwipsPerInch / kStandardDpi;
 
-// Twips to whole pixels, to the nearest pixel (a design position of 70 twips is 5 pixels).
-inline int TwipsToPixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
-constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+// Rounds numerator / denominator (denominator > 0) to the nearest whole number, halves away from zero.
+constexpr int RoundedQuotient(long long numerator, long long denominator) {
+  const long long half = denominator / 2;
+  return static_cast<int>(numerator >= 0 ? (numerator + half) / denominator
+                                         : (numerator - half) / denominator);
+}
+
+// Twips to whole pixels at `dpi`, to the nearest pixel, halves away from zero: 70 twips are 5 pixels at 96
+// dpi, 8355 twips are 835.5 and so 836 pixels at 144 dpi. Positions and sizes are rounded each on its own.
+constexpr int TwipsToPixels(int twips, int dpi = kStandardDpi) {
+  return RoundedQuotient(static_cast<long long>(twips) * dpi, kTwipsPerInch);
+}
+// Pixels at `dpi` to twips, rounded the same way; exact at 96 dpi.
+constexpr int PixelsToTwips(int pixels, int dpi = kStandardDpi) {
+  return RoundedQuotient(static_cast<long long>(pixels) * kTwipsPerInch, dpi);
+}
 
 }  // namespace zv

@@ -95,7 +95,7 @@ TEST_F(FormsModelTest, ATickArrivesInsideItsOwnHandlersNestedLoopAndTheClockNeve
 class MouseRoutingTest : public FormsModelTest {
  protected:
   void SetUp() override {
-    form.SetClientSize({200, 100});
+    form.SetDesignClientSize({200, 100});
     image.Move(PixelsToTwips(10), PixelsToTwips(10), PixelsToTwips(20), PixelsToTwips(20));
     shape.Move(PixelsToTwips(50), PixelsToTwips(10), PixelsToTwips(20), PixelsToTwips(20));
     auto record = [this](std::string who) {

@@ -21,9 +21,9 @@ void Run(const std::function<void()>& action) {
 
 }  // namespace
 
-Point TipPlacement(Size screenPixels, Size windowTwips) {
-  const int top = PixelsToTwips(screenPixels.height) - windowTwips.height - 800;
-  const int left = PixelsToTwips(screenPixels.width) - windowTwips.width - 500;
+Point TipPlacement(Size screenPixels, Size windowTwips, int dpi) {
+  const int top = PixelsToTwips(screenPixels.height, dpi) - windowTwips.height - 800;
+  const int left = PixelsToTwips(screenPixels.width, dpi) - windowTwips.width - 500;
   return {left, top};
 }
 
@@ -81,8 +81,8 @@ void FormTip::Unload() {
 
 // Placed once per load; later hiding and showing keep where the user dragged it.
 void FormTip::Form_Load() {
-  const Size window{PixelsToTwips(form_.ClientSize().width), PixelsToTwips(form_.ClientSize().height)};
-  const Point place = TipPlacement(app_.ScreenSize(), window);
+  const Size window = form_.ClientTwips();
+  const Point place = TipPlacement(app_.ScreenSize(), window, form_.Dpi());
   form_.Move(place.x, place.y, window.width, window.height);
   windows_.SetTopmost(form_.Handle());
 }

@@ -17,8 +17,8 @@ struct TipActions {
 };
 
 // Where the window goes on load, in twips: bottom edge 800 and right edge 500 twips inside the
-// primary screen's edges.
-Point TipPlacement(Size screenPixels, Size windowTwips);
+// primary screen's edges; the screen's pixels are at `dpi`.
+Point TipPlacement(Size screenPixels, Size windowTwips, int dpi = kStandardDpi);
 
 class FormTip {
  public:

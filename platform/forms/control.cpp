@@ -33,10 +33,17 @@ void Control::Move(int left, int top, int width, int height) {
   Notify(Change::Bounds);
 }
 
+int Control::Dpi() const {
+  const Control* c = this;
+  while (c->parent_ != nullptr) c = c->parent_;
+  return c->kind_ == ControlKind::Form ? static_cast<const Form*>(c)->Dpi() : kStandardDpi;
+}
+
 Rect Control::PixelBounds() const {
-  const int x = TwipsToPixels(left_);
-  const int y = TwipsToPixels(top_);
-  return {x, y, x + TwipsToPixels(width_), y + TwipsToPixels(height_)};
+  const int dpi = Dpi();
+  const int x = TwipsToPixels(left_, dpi);
+  const int y = TwipsToPixels(top_, dpi);
+  return {x, y, x + TwipsToPixels(width_, dpi), y + TwipsToPixels(height_, dpi)};
 }
 
 void Control::SetVisible(bool visible) {
@@ -61,6 +68,13 @@ void Control::RaiseDblClick() const {
 
 void Control::Notify(Change what) const {
   if (peer_ != nullptr) peer_->Changed(what);
+}
+
+void Control::NotifyTree(Change what) const {
+  Notify(what);
+  if (const auto* container = dynamic_cast<const Container*>(this)) {
+    for (const auto& child : container->Children()) child->NotifyTree(what);
+  }
 }
 
 }  // namespace zv::forms

@@ -66,8 +66,10 @@ class Control {
   void SetLeft(int twips) { Move(twips, top_, width_, height_); }
   void SetTop(int twips) { Move(left_, twips, width_, height_); }
   void Move(int left, int top, int width, int height);
-  // Pixels relative to the container's client area.
+  // Pixels relative to the container's client area, at the dots per inch of the control's window
+  // (96 outside one).
   Rect PixelBounds() const;
+  int Dpi() const;
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -95,6 +97,8 @@ class Control {
 
  protected:
   void Notify(Change what) const;
+  // The same change for this control and every control below it.
+  void NotifyTree(Change what) const;
 
  private:
   friend class Container;

@@ -63,8 +63,8 @@ void Label::Fit() {
   Form* form = OwnerForm();
   if (form == nullptr) return;
   const TextExtent extent = form->Text().Measure(font_, caption_, 0);
-  const int width = PixelsToTwips(static_cast<int>(std::ceil(extent.width)));
-  const int height = PixelsToTwips(static_cast<int>(std::ceil(extent.height)));
+  const int width = PixelsToTwips(static_cast<int>(std::ceil(extent.width)), form->Dpi());
+  const int height = PixelsToTwips(static_cast<int>(std::ceil(extent.height)), form->Dpi());
   Move(Left(), Top(), width, height);
 }
 

@@ -111,7 +111,7 @@ Control* AddControl(const ControlDefinition& d, Container& parent, const HostedF
 
 bool BuildForm(const FormDefinition& definition, Form& form, const HostedFactory& hosted) {
   form.SetCaption(definition.caption);
-  form.SetClientSize(definition.clientSize);
+  form.SetDesignClientSize(definition.clientSize);
   form.SetPictureName(definition.picture);
   form.SetBorder(definition.border);
   form.SetShowInTaskbar(definition.showInTaskbar);

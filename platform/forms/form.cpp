@@ -6,13 +6,29 @@ namespace zv::forms {
 Form::Form(Runtime& runtime, std::string name)
     : Container(ControlKind::Form, std::move(name), -1),
       text_(Required(runtime.text)),
-      timerService_(Required(runtime.timers)) {
+      timerService_(Required(runtime.timers)),
+      dpi_(runtime.app != nullptr ? runtime.app->ScreenDpi() : kStandardDpi) {
   SetVisible(false);
 }
 
 Form::~Form() {
   timers_.clear();
   if (formPeer_ != nullptr && !unloaded_) formPeer_->Destroy();
+}
+
+void Form::SetDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  NotifyTree(Change::Bounds);
+}
+
+Size Form::ClientTwips() const {
+  return {PixelsToTwips(designClientSize_.width), PixelsToTwips(designClientSize_.height)};
+}
+
+Size Form::ClientSize() const {
+  const Size twips = ClientTwips();
+  return {TwipsToPixels(twips.width, dpi_), TwipsToPixels(twips.height, dpi_)};
 }
 
 Timer& Form::AddTimer(std::string name) {

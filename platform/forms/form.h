@@ -33,9 +33,15 @@ class Form : public Container {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view caption) { caption_ = caption; }
-  // The client area in pixels.
-  Size ClientSize() const { return clientSize_; }
-  void SetClientSize(Size size) { clientSize_ = size; }
+  // The dots per inch the window is laid out at, the screen's when it is made: twips become pixels at
+  // this rate.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi);
+  // The client area: designed in pixels at 96 dpi, laid out in pixels at the form's dpi.
+  Size DesignClientSize() const { return designClientSize_; }
+  void SetDesignClientSize(Size pixelsAt96) { designClientSize_ = pixelsAt96; }
+  Size ClientTwips() const;
+  Size ClientSize() const;
   const std::string& PictureName() const { return picture_; }
   void SetPictureName(std::string_view name) { picture_ = name; }
   FormBorder Border() const { return border_; }
@@ -71,7 +77,8 @@ class Form : public Container {
   TextRenderer& text_;
   TimerService& timerService_;
   std::string caption_;
-  Size clientSize_;
+  Size designClientSize_;
+  int dpi_ = kStandardDpi;
   std::string picture_;
   FormBorder border_ = FormBorder::None;
   bool showInTaskbar_ = true;

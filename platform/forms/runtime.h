@@ -58,6 +58,8 @@ class Application {
   virtual std::string ExeName() = 0;
   // The primary screen in pixels.
   virtual Size ScreenSize() = 0;
+  // The dots per inch new windows are laid out at.
+  virtual int ScreenDpi() = 0;
 };
 
 // The pictures of the window definitions, by name (e.g. "skin").

@@ -136,9 +136,11 @@ class FixedApplication : public forms::Application {
   std::string Folder() override { return folder; }
   std::string ExeName() override { return exeName; }
   Size ScreenSize() override { return screen; }
+  int ScreenDpi() override { return dpi; }
   std::string folder = "C:\\Program Files\\Zorvane";
   std::string exeName = "Zorvane";
   Size screen{1920, 1080};
+  int dpi = kStandardDpi;
 };
 
 class MapPictureSource : public forms::PictureSource {

@@ -56,6 +56,8 @@ class Win32Application final : public forms::Application {
   std::string Folder() override;
   std::string ExeName() override;
   Size ScreenSize() override;
+  // 96: the program declares no DPI awareness, so the system scales its windows as a whole.
+  int ScreenDpi() override { return kStandardDpi; }
 };
 
 // The skin's pictures: RCDATA resources named like the picture in capitals, each a deflated bitmap

@@ -1,0 +1,120 @@
+// Layout at the display's dots per inch: twips become pixels at the window's dpi, each position and size
+// rounded on its own, halves away from zero; at 96 dpi nothing moves.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "cpumonitor/cpu_monitor.h"
+#include "platform/fake/fake_window_messages.h"
+#include "platform/headless/headless_runtime.h"
+#include "tests/main_window_rig.h"
+#include "tray/form_tip.h"
+
+namespace zv {
+namespace {
+
+TEST(TwipsAtDpiTest, RoundToTheNearestPixelHalvesAwayFromZero) {
+  struct Case {
+    int twips;
+    int dpi;
+    int pixels;
+  };
+  const Case cases[] = {
+      {70, 96, 5},        {11790, 96, 786},   {8355, 96, 557},  {200, 96, 13},    {11790, 120, 983},
+      {8355, 120, 696},   {11790, 144, 1179}, {8355, 144, 836}, {6165, 144, 617}, {615, 144, 62},
+      {11790, 192, 1572}, {8355, 192, 1114},  {-5, 144, -1},    {-4, 144, 0},     {0, 192, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " twips at " << c.dpi << " dpi";
+  }
+  EXPECT_EQ(PixelsToTwips(1920, 144), 19200);
+  EXPECT_EQ(PixelsToTwips(3840, 192), 28800);
+  EXPECT_EQ(PixelsToTwips(1, 192), 8);  // 7.5
+  EXPECT_EQ(PixelsToTwips(1, 120), 12);
+}
+
+struct MainWindowLayout {
+  int dpi;
+  Size client;
+  Rect chart;  // relative to the status page
+  Rect freeMemoryButton;
+};
+
+const MainWindowLayout kMainWindowLayouts[] = {
+    {96, {786, 557}, {40, 40, 451, 81}, {48, 224, 161, 257}},
+    {120, {983, 696}, {50, 50, 564, 101}, {60, 280, 201, 321}},
+    {144, {1179, 836}, {60, 60, 677, 122}, {72, 336, 242, 386}},
+    {192, {1572, 1114}, {80, 80, 902, 162}, {96, 448, 322, 514}},
+};
+
+// The window is built on a screen of the case's dpi, as the program builds it at start-up.
+class MainWindowLayoutTest : public ::testing::TestWithParam<MainWindowLayout>,
+                             protected testing::MainWindowFakes {
+ protected:
+  MainWindowLayoutTest() {
+    host.app.dpi = GetParam().dpi;
+    window.emplace(host.runtime,
+                   mainwindow::MainWindowServices{memory, regional, shell, windows, processes, privileges,
+                                                  profile, registry, notifyIcons, counters});
+    host.backend.Load(window->GetForm());
+  }
+  forms::Control& At(std::string_view name) {
+    forms::Control* c = window->GetForm().Find(name);
+    EXPECT_NE(c, nullptr) << name;
+    return *c;
+  }
+  std::optional<mainwindow::FormVelkan> window;
+};
+
+TEST_P(MainWindowLayoutTest, TwipsBecomePixelsAtTheWindowsDpi) {
+  const MainWindowLayout& expected = GetParam();
+  EXPECT_EQ(window->GetForm().Dpi(), expected.dpi);
+  EXPECT_EQ(window->GetForm().ClientSize(), expected.client);
+  EXPECT_EQ(At("CpuMonitor").PixelBounds(), expected.chart);
+  EXPECT_EQ(At("CommandFreeMemory").PixelBounds(), expected.freeMemoryButton);
+  // The chart draws in whole pixels of its larger area, with a history slot for each column and one more.
+  auto& chart = static_cast<cpumonitor::CpuMonitor&>(At("CpuMonitor"));
+  ASSERT_NE(chart.Surface(), nullptr);
+  const Canvas* canvas = chart.Surface()->GetCanvas();
+  ASSERT_NE(canvas, nullptr);
+  EXPECT_EQ((Size{canvas->Width(), canvas->Height()}),
+            (Size{expected.chart.Width(), expected.chart.Height()}));
+  EXPECT_NEAR(static_cast<double>(chart.LevelHistory().Size()), expected.chart.Width() + 1.0, 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowLayoutTest, ::testing::ValuesIn(kMainWindowLayouts),
+                         [](const auto& info) { return std::to_string(info.param.dpi); });
+
+TEST(TipPlacementAtDpiTest, TheCornerMarginsStayInTwips) {
+  struct Case {
+    Size screen;
+    int dpi;
+    Point pixels;  // where the 110 x 27 (1650 x 405 twips) strip lands
+  };
+  const Case cases[] = {
+      {{1920, 1080}, 96, {1777, 1000}},  {{1920, 1080}, 120, {1741, 980}},  {{1920, 1080}, 144, {1705, 960}},
+      {{1920, 1080}, 192, {1633, 919}},  {{3840, 2160}, 96, {3697, 2080}},  {{3840, 2160}, 120, {3661, 2060}},
+      {{3840, 2160}, 144, {3625, 2040}}, {{3840, 2160}, 192, {3553, 1999}},
+  };
+  for (const Case& c : cases) {
+    const Point twips = tray::TipPlacement(c.screen, {1650, 405}, c.dpi);
+    const Point pixels{TwipsToPixels(twips.x, c.dpi), TwipsToPixels(twips.y, c.dpi)};
+    EXPECT_EQ(pixels, c.pixels) << c.screen.width << "x" << c.screen.height << " at " << c.dpi << " dpi";
+  }
+}
+
+TEST(FormTipAtDpiTest, LoadPlacesTheStripAtTheWindowsDpi) {
+  headless::HeadlessRuntime host;
+  host.app.dpi = 144;
+  platform::FakeWindowMessages windows;
+  forms::Label mainPercent{"LabelMemoryUsedPercent"};
+  tray::FormTip tip{host.runtime, windows, mainPercent, {}};
+  tip.Show();
+  EXPECT_EQ(tip.GetForm().ClientSize(), (Size{165, 41}));
+  const Rect bounds = tip.GetForm().PixelBounds();
+  // A 1920 x 1080 screen: (19200 - 1650 - 500, 10800 - 405 - 800) twips at 10 twips a pixel.
+  EXPECT_EQ((Point{bounds.left, bounds.top}), (Point{1705, 960}));
+}
+
+}  // namespace
+}  // namespace zv

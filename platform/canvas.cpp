@@ -147,11 +147,17 @@ void Canvas::DrawPicture(const Picture& picture, Point dest) {
 
 TextExtent Canvas::MeasureText(const Font& font, std::string_view utf8, unsigned flags) {
   if (text_ == nullptr) return {};
-  return text_->Measure(font, utf8, flags);
+  if (textDpi_ == kStandardDpi) return text_->Measure(font, utf8, flags);
+  return text_->Measure(font.AtDpi(textDpi_), utf8, flags);
 }
 
 void Canvas::DrawText(const Font& font, Color color, std::string_view utf8, Rect rect, unsigned flags) {
-  if (text_ != nullptr) text_->Draw(*this, font, color, utf8, rect, flags);
+  if (text_ == nullptr) return;
+  if (textDpi_ == kStandardDpi) {
+    text_->Draw(*this, font, color, utf8, rect, flags);
+  } else {
+    text_->Draw(*this, font.AtDpi(textDpi_), color, utf8, rect, flags);
+  }
 }
 
 OwnedCanvas::OwnedCanvas(int width, int height, TextRenderer* text)
@@ -160,17 +166,21 @@ OwnedCanvas::OwnedCanvas(int width, int height, TextRenderer* text)
 
 OwnedCanvas::OwnedCanvas(const OwnedCanvas& other)
     : storage_(other.storage_),
-      canvas_(storage_, other.canvas_.Width(), other.canvas_.Height(), other.canvas_.Text()) {}
+      canvas_(storage_, other.canvas_.Width(), other.canvas_.Height(), other.canvas_.Text()) {
+  canvas_.SetTextDpi(other.canvas_.TextDpi());
+}
 
 OwnedCanvas& OwnedCanvas::operator=(const OwnedCanvas& other) {
   storage_ = other.storage_;
   canvas_ = Canvas(storage_, other.canvas_.Width(), other.canvas_.Height(), other.canvas_.Text());
+  canvas_.SetTextDpi(other.canvas_.TextDpi());
   return *this;
 }
 
 OwnedCanvas::OwnedCanvas(OwnedCanvas&& other) noexcept
     : storage_(std::move(other.storage_)),
       canvas_(storage_, other.canvas_.Width(), other.canvas_.Height(), other.canvas_.Text()) {
+  canvas_.SetTextDpi(other.canvas_.TextDpi());
   other.storage_.clear();
   other.canvas_ = Canvas({}, 0, 0, other.canvas_.Text());
 }
@@ -179,6 +189,7 @@ OwnedCanvas& OwnedCanvas::operator=(OwnedCanvas&& other) noexcept {
   if (this == &other) return *this;
   storage_ = std::move(other.storage_);
   canvas_ = Canvas(storage_, other.canvas_.Width(), other.canvas_.Height(), other.canvas_.Text());
+  canvas_.SetTextDpi(other.canvas_.TextDpi());
   other.storage_.clear();
   other.canvas_ = Canvas({}, 0, 0, other.canvas_.Text());
   return *this;

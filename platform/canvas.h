@@ -75,6 +75,9 @@ class Canvas {
   // Copies a picture with its top-left corner at dest, clipped to the surface.
   void DrawPicture(const Picture& picture, Point dest);
 
+  // Text is measured and drawn at the canvas's dpi: a 9-point font is 12 pixels high at 96, 18 at 144.
+  int TextDpi() const { return textDpi_; }
+  void SetTextDpi(int dpi) { textDpi_ = dpi; }
   TextExtent MeasureText(const Font& font, std::string_view utf8, unsigned flags = 0);
   void DrawText(const Font& font, Color color, std::string_view utf8, Rect rect, unsigned flags);
 
@@ -95,6 +98,7 @@ class Canvas {
   int width_;
   int height_;
   TextRenderer* text_;
+  int textDpi_ = kStandardDpi;
 };
 
 // A canvas with its own pixel storage, for tests, tools and off-screen drawing.

@@ -7,6 +7,7 @@
 #include "cpumonitor/cpu_monitor.h"
 #include "platform/fake/fake_window_messages.h"
 #include "platform/headless/headless_runtime.h"
+#include "platform/host_text_renderer.h"
 #include "tests/main_window_rig.h"
 #include "tray/form_tip.h"
 
@@ -80,6 +81,11 @@ TEST_P(MainWindowLayoutTest, TwipsBecomePixelsAtTheWindowsDpi) {
   EXPECT_EQ((Size{canvas->Width(), canvas->Height()}),
             (Size{expected.chart.Width(), expected.chart.Height()}));
   EXPECT_NEAR(static_cast<double>(chart.LevelHistory().Size()), expected.chart.Width() + 1.0, 1.0);
+  // The button's caption is drawn at the window's dpi.
+  auto& button = static_cast<forms::HostedControl&>(At("CommandFreeMemory"));
+  ASSERT_NE(button.Surface(), nullptr);
+  ASSERT_NE(button.Surface()->GetCanvas(), nullptr);
+  EXPECT_EQ(button.Surface()->GetCanvas()->TextDpi(), expected.dpi);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowLayoutTest, ::testing::ValuesIn(kMainWindowLayouts),
@@ -114,6 +120,41 @@ TEST(FormTipAtDpiTest, LoadPlacesTheStripAtTheWindowsDpi) {
   const Rect bounds = tip.GetForm().PixelBounds();
   // A 1920 x 1080 screen: (19200 - 1650 - 500, 10800 - 405 - 800) twips at 10 twips a pixel.
   EXPECT_EQ((Point{bounds.left, bounds.top}), (Point{1705, 960}));
+}
+
+// Fonts keep their point size: text is measured and drawn in pixels of the window's dpi, so an autosized
+// label keeps its size in twips and grows in pixels.
+TEST(TextAtDpiTest, AnAutosizedLabelKeepsItsTwipsAndGrowsInPixels) {
+  struct Case {
+    int dpi;
+    Rect pixels;  // the host renderer's 9-point glyphs: 12 pixels high and 6 wide at 96 dpi
+  };
+  const Case cases[] = {{96, {136, 144, 154, 156}}, {144, {204, 216, 231, 234}}, {192, {272, 288, 308, 312}}};
+  for (const Case& c : cases) {
+    headless::HeadlessRuntime host;
+    host.app.dpi = c.dpi;
+    forms::Form form(host.runtime, "Form1");
+    auto& label = form.Add<forms::Label>("Label1");
+    label.Move(PixelsToTwips(136), PixelsToTwips(144), PixelsToTwips(47), PixelsToTwips(27));
+    label.SetFont(Font{.face = "Arial", .points = 9});
+    label.SetAutoSize(true);
+    label.SetCaption("57%");
+    EXPECT_EQ(label.PixelBounds(), c.pixels) << c.dpi << " dpi";
+    EXPECT_EQ((Size{label.Width(), label.Height()}), (Size{270, 180})) << c.dpi << " dpi";
+  }
+}
+
+TEST(TextAtDpiTest, ACanvasDrawsAFontAtItsDpi) {
+  HostTextRenderer text;
+  for (const auto& [dpi, height] : {std::pair{96, 12}, std::pair{120, 15}, std::pair{144, 18}}) {
+    OwnedCanvas image(100, 40, &text);
+    image.canvas().SetTextDpi(dpi);
+    const TextExtent extent = image.canvas().MeasureText(Font{.face = "Arial", .points = 9}, "A");
+    EXPECT_EQ(extent.height, height) << dpi << " dpi";
+    // A copy draws as the original does.
+    OwnedCanvas copy = image;
+    EXPECT_EQ(copy.canvas().TextDpi(), dpi);
+  }
 }
 
 }  // namespace

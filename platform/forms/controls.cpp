@@ -62,7 +62,7 @@ void Label::Fit() {
   if (!autoSize_) return;
   Form* form = OwnerForm();
   if (form == nullptr) return;
-  const TextExtent extent = form->Text().Measure(font_, caption_, 0);
+  const TextExtent extent = form->Text().Measure(font_.AtDpi(form->Dpi()), caption_, 0);
   const int width = PixelsToTwips(static_cast<int>(std::ceil(extent.width)), form->Dpi());
   const int height = PixelsToTwips(static_cast<int>(std::ceil(extent.height)), form->Dpi());
   Move(Left(), Top(), width, height);

@@ -7,6 +7,7 @@ HeadlessSurface::HeadlessSurface(forms::HostedControl& control, TextRenderer& te
     : control_(control),
       text_(text),
       image_(control.PixelBounds().Width(), control.PixelBounds().Height(), &text) {
+  image_.canvas().SetTextDpi(control.Dpi());
   control.AttachSurface(this);
   control.AttachPeer(this);
   control.OnResize();
@@ -22,6 +23,7 @@ void HeadlessSurface::Changed(forms::Change what) {
   const Rect r = control_.PixelBounds();
   if (r.Width() == image_.canvas().Width() && r.Height() == image_.canvas().Height()) return;
   image_ = OwnedCanvas(r.Width(), r.Height(), &text_);
+  image_.canvas().SetTextDpi(control_.Dpi());
   control_.OnResize();
 }
 

@@ -16,7 +16,8 @@ void ChildWindowPeer::Create(HWND parent, const wchar_t* windowClass, DWORD styl
   hwnd_ = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), style, r.left, r.top, r.Width(),
                           r.Height() + extraHeight, parent, nullptr, backend_.Instance(), nullptr);
   if (hwnd_ != nullptr)
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Resources().FontFor(font)), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(backend_.Resources().FontFor(font.AtDpi(control_.Dpi()))), FALSE);
 }
 
 void ChildWindowPeer::Changed(forms::Change what) {

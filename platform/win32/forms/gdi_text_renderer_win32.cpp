@@ -44,8 +44,11 @@ void DibSurface::Release() {
   width_ = height_ = 0;
 }
 
-bool DibSurface::Resize(int width, int height) {
-  if (width == width_ && height == height_ && canvas_) return true;
+bool DibSurface::Resize(int width, int height, int textDpi) {
+  if (width == width_ && height == height_ && canvas_) {
+    canvas_->SetTextDpi(textDpi);
+    return true;
+  }
   Release();
   if (width <= 0 || height <= 0 || !dc_) return false;
   BITMAPINFO info{};
@@ -64,6 +67,7 @@ bool DibSurface::Resize(int width, int height) {
   text_.emplace(dc_.get(), resources_);
   std::span<std::uint32_t> pixels(static_cast<std::uint32_t*>(bits), static_cast<size_t>(width) * height);
   canvas_.emplace(pixels, width, height, &*text_);
+  canvas_->SetTextDpi(textDpi);
   return true;
 }
 

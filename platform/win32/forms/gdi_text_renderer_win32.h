@@ -30,8 +30,9 @@ class DibSurface {
   DibSurface(const DibSurface&) = delete;
   DibSurface& operator=(const DibSurface&) = delete;
 
-  // Makes the surface width × height; keeps the pixels when the size is unchanged.
-  bool Resize(int width, int height);
+  // Makes the surface width × height, its text drawn at `textDpi`; keeps the pixels when the size is
+  // unchanged.
+  bool Resize(int width, int height, int textDpi);
   Canvas* GetCanvas() { return canvas_ ? &*canvas_ : nullptr; }
   HDC Dc() const { return dc_.get(); }
   // Copies a part of the image to a window's DC.

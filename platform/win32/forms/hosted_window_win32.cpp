@@ -64,7 +64,7 @@ void HostedWindow::Resized() {
   if (hwnd_ == nullptr) return;
   RECT client;
   GetClientRect(hwnd_, &client);
-  image_.Resize(client.right, client.bottom);
+  image_.Resize(client.right, client.bottom, control_.Dpi());
   control_.OnResize();
 }
 

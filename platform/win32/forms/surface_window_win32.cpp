@@ -195,7 +195,7 @@ void SurfaceWindow::Paint() {
   // The image lives for this paint only: only the dirty rows' pages are ever touched, and a window that
   // waits (a hidden page, the form in the tray) keeps no copy of itself.
   DibSurface image(backend_.Resources());
-  if (image.Resize(client.right, client.bottom)) {
+  if (image.Resize(client.right, client.bottom, container_.Dpi())) {
     const Rect dirty{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
     forms::PaintSurface(container_, *image.GetCanvas(), backend_.PaintServices(), dirty);
     image.Present(dc, ps.rcPaint);

@@ -90,16 +90,28 @@ analyse_chart() {
 
 zv_scenario strip_chart_start "$@"
 
-# Hold enough memory to bring the load near the target, never more than half of what is available.
-totalKib=$(zv_meminfo_kib MemTotal) || zv_fail "no MemTotal in /proc/meminfo"
-availKib=$(zv_meminfo_kib MemAvailable) || zv_fail "no MemAvailable in /proc/meminfo"
-holdMib=$(((totalKib * TARGET_LOAD / 100 - (totalKib - availKib)) / 1024))
-((holdMib <= availKib / 2048)) || holdMib=$((availKib / 2048))
-((holdMib >= 256)) || holdMib=256
-echo "memory: $((totalKib / 1024)) MiB, $((availKib / 1024)) MiB available; holding $holdMib MiB"
-zv_hold_memory "$holdMib" || zv_fail "could not hold $holdMib MiB"
-memory=$(zv_driver memory) || zv_fail "zvdriver memory"
-read -r loadBefore _ <<<"$memory"
+# Holds enough memory to bring the load near the target, never more than half of what is available.
+hold_towards_target() {
+  local totalKib availKib
+  totalKib=$(zv_meminfo_kib MemTotal) || zv_fail "no MemTotal in /proc/meminfo"
+  availKib=$(zv_meminfo_kib MemAvailable) || zv_fail "no MemAvailable in /proc/meminfo"
+  holdMib=$(((totalKib * TARGET_LOAD / 100 - (totalKib - availKib)) / 1024))
+  ((holdMib <= availKib / 2048)) || holdMib=$((availKib / 2048))
+  ((holdMib >= 256)) || holdMib=256
+  echo "memory: $((totalKib / 1024)) MiB, $((availKib / 1024)) MiB available; holding $holdMib MiB"
+  zv_hold_memory "$holdMib" || zv_fail "could not hold $holdMib MiB"
+}
+
+# Another program that gives back much memory while ours is taken leaves the load short of the target:
+# the hold is measured again from the new figures.
+for attempt in 1 2 3; do
+  hold_towards_target
+  memory=$(zv_driver memory) || zv_fail "zvdriver memory"
+  read -r loadBefore _ <<<"$memory"
+  ((loadBefore >= LEAST_LOAD)) && break
+  echo "memory load $loadBefore % with $holdMib MiB held (attempt $attempt): below $LEAST_LOAD %"
+  zv_release_memory
+done
 ((loadBefore >= LEAST_LOAD)) || zv_fail "memory load $loadBefore % with $holdMib MiB held: below $LEAST_LOAD %"
 
 loadsFile=$ZV_ART/loads.txt

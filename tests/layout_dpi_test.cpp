@@ -88,6 +88,22 @@ TEST_P(MainWindowLayoutTest, TwipsBecomePixelsAtTheWindowsDpi) {
   EXPECT_EQ(button.Surface()->GetCanvas()->TextDpi(), expected.dpi);
 }
 
+// A window moved to a screen of another dpi: every control's place and surface follow.
+TEST(DpiChangeTest, SetDpiLaysTheLoadedWindowOutAgain) {
+  testing::MainWindowRig rig;
+  rig.Load();
+  forms::Form& form = rig.window.GetForm();
+  auto& chart = static_cast<forms::HostedControl&>(*form.Find("CpuMonitor"));
+  form.SetDpi(144);
+  EXPECT_EQ(form.ClientSize(), (Size{1179, 836}));
+  EXPECT_EQ(chart.PixelBounds(), (Rect{60, 60, 677, 122}));
+  const Canvas* canvas = chart.Surface()->GetCanvas();
+  EXPECT_EQ((Size{canvas->Width(), canvas->Height()}), (Size{617, 62}));
+  EXPECT_EQ(canvas->TextDpi(), 144);
+  form.SetDpi(0);  // not a dpi: nothing changes
+  EXPECT_EQ(form.Dpi(), 144);
+}
+
 INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowLayoutTest, ::testing::ValuesIn(kMainWindowLayouts),
                          [](const auto& info) { return std::to_string(info.param.dpi); });
 

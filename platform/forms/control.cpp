@@ -1,6 +1,8 @@
 // Geometry, visibility and event raising shared by every control.
 #include "platform/forms/control.h"
 
+#include <utility>
+
 #include "platform/forms/container.h"
 #include "platform/forms/form.h"
 
@@ -9,10 +11,12 @@ namespace zv::forms {
 Control::Control(ControlKind kind, std::string name, int index)
     : kind_(kind), name_(std::move(name)), index_(index) {}
 
-Form* Control::OwnerForm() {
-  Control* c = this;
+Form* Control::OwnerForm() { return const_cast<Form*>(std::as_const(*this).OwnerForm()); }
+
+const Form* Control::OwnerForm() const {
+  const Control* c = this;
   while (c->parent_ != nullptr) c = c->parent_;
-  return c->kind_ == ControlKind::Form ? static_cast<Form*>(c) : nullptr;
+  return c->kind_ == ControlKind::Form ? static_cast<const Form*>(c) : nullptr;
 }
 
 bool Control::IsWindowless() const {
@@ -34,9 +38,8 @@ void Control::Move(int left, int top, int width, int height) {
 }
 
 int Control::Dpi() const {
-  const Control* c = this;
-  while (c->parent_ != nullptr) c = c->parent_;
-  return c->kind_ == ControlKind::Form ? static_cast<const Form*>(c)->Dpi() : kStandardDpi;
+  const Form* form = OwnerForm();
+  return form != nullptr ? form->Dpi() : kStandardDpi;
 }
 
 Rect Control::PixelBounds() const {

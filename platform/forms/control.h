@@ -56,6 +56,7 @@ class Control {
   int Index() const { return index_; }
   Container* Parent() const { return parent_; }
   Form* OwnerForm();
+  const Form* OwnerForm() const;
   // Labels, images and shapes have no window of their own; their container paints them.
   bool IsWindowless() const;
 

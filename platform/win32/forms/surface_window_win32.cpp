@@ -73,8 +73,8 @@ void SurfaceWindow::Changed(forms::Change what) {
       break;
     case forms::Change::Bounds:
       if (IsForm()) {
-        SetWindowPos(hwnd_, nullptr, TwipsToPixels(container_.Left()), TwipsToPixels(container_.Top()), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const Rect r = container_.PixelBounds();  // the screen position at the form's dpi
+        SetWindowPos(hwnd_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       } else {
         const Rect r = container_.PixelBounds();
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);

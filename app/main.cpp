@@ -2,6 +2,7 @@
 // the message loop.
 #include "mainwindow/form_velkan.h"
 #include "mainwindow/single_instance.h"
+#include "platform/win32/dpi_awareness_win32.h"
 #include "platform/win32/forms/forms_backend_win32.h"
 #include "platform/win32/forms/popup_menu_win32.h"
 #include "platform/win32/forms/runtime_win32.h"
@@ -22,6 +23,8 @@ namespace {
 
 int RunProgram(HINSTANCE instance, zv::platform::Win32WindowMessages& windows) {
   using namespace zv::platform;
+  // Before the first window: the windows are laid out at the screen's dpi instead of stretched.
+  DeclareDpiAwareness();
 
   Win32TimerService timers(instance);
   Win32MessageBoxes messages;

@@ -24,15 +24,19 @@ CpuMonitor::CpuMonitor(std::string name, forms::ControlHost& host, ModuleCpuMoni
   ReadDefaults();
 }
 
+void CpuMonitor::AssignHistory() {
+  const std::optional<std::int32_t> columns = RoundToInt32(OuterWidthPixels());
+  if (columns && *columns >= 0 && *columns <= kMaxColumns) {
+    levelHistory_.Assign(static_cast<std::size_t>(*columns) + 1);
+  }
+}
+
 void CpuMonitor::InitializeMonitor() {
   if (Host().UserMode()) {
     timer1_.SetInterval(settings_.updateInterval);
     timer1_.SetEnabled(true);
   }
-  const std::optional<std::int32_t> columns = RoundToInt32(OuterWidthPixels());
-  if (columns && *columns >= 0 && *columns <= kMaxColumns) {
-    levelHistory_.Assign(static_cast<std::size_t>(*columns) + 1);
-  }
+  AssignHistory();
   platformIsNT_ = support_.IsWindowsNT();
   support_.InitializeCpuCounter(platformIsNT_);
   // The saved border decides the inner width, so it goes to the host before the width is read:
@@ -47,6 +51,12 @@ void CpuMonitor::InitializeMonitor() {
 void CpuMonitor::Terminate() { support_.TerminateCpuCounter(platformIsNT_); }
 
 void CpuMonitor::Resize() { DrawGraph(); }
+
+void CpuMonitor::OnDpiChanged() {
+  AssignHistory();
+  lastEmptyIndex_ = InnerSize().width - 1;
+  DrawGraph();
+}
 
 void CpuMonitor::DblClick() {
   if (onDblClick) onDblClick();

@@ -60,6 +60,9 @@ class CpuMonitor final : public forms::HostedControl {
   void Resize();
   void DblClick();
   void OnResize() override { Resize(); }
+  // At another dpi the chart is another number of pixels wide: its history starts again at that width,
+  // as when it was made, so that every new sample has a slot.
+  void OnDpiChanged() override;
   void OnDblClick() override { DblClick(); }
   void OnTerminate() override { Terminate(); }
 
@@ -143,6 +146,8 @@ class CpuMonitor final : public forms::HostedControl {
   void ReadDefaults();
 
   void InitializeMonitor();
+  // Empty slots for every column of the outer width, and one more.
+  void AssignHistory();
   // Shifts the history one slot left and samples into the newest slot; returns that slot's index.
   std::int32_t TakeSample();
   std::optional<ReportedLevels> Report(std::int32_t slot) const;

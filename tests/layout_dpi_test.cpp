@@ -104,6 +104,22 @@ TEST(DpiChangeTest, SetDpiLaysTheLoadedWindowOutAgain) {
   EXPECT_EQ(form.Dpi(), 144);
 }
 
+TEST(DpiChangeTest, TheChartSamplesIntoItsNewRightmostColumn) {
+  testing::MainWindowRig rig;
+  rig.memory.status32.memoryLoad = 57;
+  rig.Load();
+  auto& chart = static_cast<cpumonitor::CpuMonitor&>(*rig.window.GetForm().Find("CpuMonitor"));
+  chart.Timer1_Timer();
+  rig.window.GetForm().SetDpi(144);
+  const int newest = chart.Surface()->GetCanvas()->Width() - 1;
+  EXPECT_EQ(chart.LastEmptyIndex(), newest);
+  chart.Timer1_Timer();
+  const cpumonitor::SystemLevels* sample = chart.LevelHistory().At(newest);
+  ASSERT_NE(sample, nullptr) << "the new rightmost column has no slot";
+  EXPECT_EQ(sample->memoryLoadPercent, 57);
+  EXPECT_EQ(chart.LastEmptyIndex(), newest - 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowLayoutTest, ::testing::ValuesIn(kMainWindowLayouts),
                          [](const auto& info) { return std::to_string(info.param.dpi); });
 

@@ -1,7 +1,19 @@
 // Forms: timers they own and the show, hide and unload life cycle.
 #include "platform/forms/form.h"
 
+#include "platform/forms/hosted_control.h"
+
 namespace zv::forms {
+namespace {
+
+void TellHostedControls(const Container& container) {
+  for (const auto& child : container.Children()) {
+    if (child->Kind() == ControlKind::Hosted) static_cast<HostedControl&>(*child).OnDpiChanged();
+    if (const auto* inner = dynamic_cast<const Container*>(child.get())) TellHostedControls(*inner);
+  }
+}
+
+}  // namespace
 
 Form::Form(Runtime& runtime, std::string name)
     : Container(ControlKind::Form, std::move(name), -1),
@@ -20,6 +32,7 @@ void Form::SetDpi(int dpi) {
   if (dpi <= 0 || dpi == dpi_) return;
   dpi_ = dpi;
   NotifyTree(Change::Bounds);
+  TellHostedControls(*this);
 }
 
 Size Form::ClientTwips() const {

@@ -81,6 +81,8 @@ class HostedControl : public Control {
 
   // Notifications from the backend, in client pixels.
   virtual void OnResize() {}
+  // The form is laid out at another dpi; the control has its new size already.
+  virtual void OnDpiChanged() {}
   virtual void OnMouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void OnMouseMove(int /*buttons*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void OnMouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}

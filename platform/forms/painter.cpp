@@ -17,7 +17,7 @@ void PaintBackground(const Container& surface, Canvas& canvas, const PaintServic
   const Picture* picture = nullptr;
   if (surface.Kind() == ControlKind::Form) {
     const auto& form = static_cast<const Form&>(surface);
-    if (!form.PictureName().empty()) picture = services.pictures.Find(form.PictureName());
+    if (!form.PictureName().empty()) picture = services.pictures.Find(form.PictureName(), form.Dpi());
   }
   canvas.FillRect(dirty, services.colors.Resolve(surface.BackColor()));
   if (picture != nullptr) canvas.DrawPicture(*picture, {0, 0});
@@ -25,7 +25,7 @@ void PaintBackground(const Container& surface, Canvas& canvas, const PaintServic
 
 void PaintImage(const Image& image, Canvas& canvas, const PaintServices& services) {
   if (image.PictureName().empty()) return;
-  const Picture* picture = services.pictures.Find(image.PictureName());
+  const Picture* picture = services.pictures.Find(image.PictureName(), image.Dpi());
   if (picture == nullptr) return;
   const Rect r = image.PixelBounds();
   canvas.DrawPicture(*picture, {r.left, r.top});

@@ -66,8 +66,9 @@ class Application {
 class PictureSource {
  public:
   virtual ~PictureSource() = default;
-  // Null when there is no such picture. The picture stays valid until the next Trim.
-  virtual const Picture* Find(std::string_view name) = 0;
+  // The picture as it shows at `dpi`; null when there is no such picture. The picture stays valid until the
+  // next Trim.
+  virtual const Picture* Find(std::string_view name, int dpi) = 0;
   // Called when a paint has ended: a source may drop pictures it can make again.
   virtual void Trim() {}
 };

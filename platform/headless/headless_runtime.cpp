@@ -7,6 +7,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/tab_order.h"
+#include "platform/picture_scaling.h"
 
 namespace zv::headless {
 
@@ -106,9 +107,15 @@ void HeadlessEventLoop::DoEvents() {
   if (pendingEvents) pendingEvents();
 }
 
-const Picture* MapPictureSource::Find(std::string_view name) {
+const Picture* MapPictureSource::Find(std::string_view name, int dpi) {
   auto it = pictures.find(name);
-  return it == pictures.end() ? nullptr : &it->second;
+  if (it == pictures.end()) return nullptr;
+  const Picture& drawn = it->second;
+  const Size size = PictureSizeAt({drawn.width, drawn.height}, dpi);
+  if (size == Size{drawn.width, drawn.height}) return &drawn;
+  auto [resized, added] = resized_.try_emplace({std::string(name), dpi});
+  if (added) resized->second = ResizeSmooth(drawn, size);
+  return &resized->second;
 }
 
 Color DefaultSystemColors::Get(int index) {

@@ -143,10 +143,14 @@ class FixedApplication : public forms::Application {
   int dpi = kStandardDpi;
 };
 
+// Pictures as drawn for 96 dpi, by name; at another dpi each is resized smoothly once and kept.
 class MapPictureSource : public forms::PictureSource {
  public:
-  const Picture* Find(std::string_view name) override;
+  const Picture* Find(std::string_view name, int dpi) override;
   std::map<std::string, Picture, std::less<>> pictures;
+
+ private:
+  std::map<std::pair<std::string, int>, Picture> resized_;
 };
 
 // The classic Windows defaults.

@@ -1,6 +1,7 @@
 // The single-instance lock as a named mutex, and the show message posted to the session's windows.
 #include "platform/win32/instance_guard_win32.h"
 
+#include "platform/win32/late_binding.h"
 #include "platform/win32/text_win32.h"
 #include "platform/win32/windows_api.h"
 
@@ -12,11 +13,7 @@ using ChangeWindowMessageFilterFunction = BOOL(WINAPI*)(UINT message, DWORD flag
 constexpr DWORD kMessageFilterAdd = 1;  // MSGFLT_ADD
 
 ChangeWindowMessageFilterFunction LookupMessageFilter() {
-  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  if (user32 == nullptr) return nullptr;
-  // GetProcAddress hands back a generic pointer; the detour through void(*)() keeps the cast explicit.
-  return reinterpret_cast<ChangeWindowMessageFilterFunction>(
-      reinterpret_cast<void (*)()>(GetProcAddress(user32, "ChangeWindowMessageFilter")));
+  return LateBound<ChangeWindowMessageFilterFunction>(L"user32.dll", "ChangeWindowMessageFilter");
 }
 
 }  // namespace

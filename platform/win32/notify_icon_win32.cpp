@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/geometry.h"
+#include "platform/win32/dpi_awareness_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/notify_record_win32.h"
 #include "platform/win32/text_win32.h"
@@ -28,8 +30,10 @@ NOTIFYICONDATAW ToNotifyIconRecord(const NotifyIconData& data) {
 }
 
 Icon Win32NotifyIcons::LoadSmallIcon(std::string_view path) {
+  // The notification area shows small icons: 16 pixels at 96 dpi, 20, 24 and 32 at 120, 144 and 192.
+  const int side = MulDiv(16, SystemDpi(), kStandardDpi);
   IconHandle icon(
-      static_cast<HICON>(LoadImageW(nullptr, Widen(path).c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
+      static_cast<HICON>(LoadImageW(nullptr, Widen(path).c_str(), IMAGE_ICON, side, side, LR_LOADFROMFILE)));
   if (!icon) return {};
   return Icon(ToOpaque(icon.Release()), this);
 }

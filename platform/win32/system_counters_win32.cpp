@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/win32/late_binding.h"
 #include "platform/win32/text_win32.h"
 #include "platform/win32/windows_api.h"
 
@@ -44,20 +45,12 @@ std::int64_t Int64At(const unsigned char* record, std::size_t offset) {
   return value;
 }
 
-// GetProcAddress hands back a generic pointer; the detour through void(*)() keeps the cast explicit.
-template <typename Function>
-Function Lookup(const wchar_t* module, const char* name) {
-  const HMODULE handle = GetModuleHandleW(module);
-  if (!handle) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(handle, name)));
-}
-
 using DiskFreeSpaceExFunction = BOOL(WINAPI*)(LPCWSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
 
 }  // namespace
 
 Win32SystemCounters::Win32SystemCounters()
-    : query_(Lookup<QueryFunction>(L"ntdll.dll", "NtQuerySystemInformation")) {}
+    : query_(LateBound<QueryFunction>(L"ntdll.dll", "NtQuerySystemInformation")) {}
 
 std::uint32_t Win32SystemCounters::PlatformId() {
   OSVERSIONINFOW version{};
@@ -96,7 +89,7 @@ NtStatus Win32SystemCounters::QueryTimeOfDay(TimeOfDayInformation& record) {
 }
 
 DiskQuery Win32SystemCounters::DiskFreeSpaceEx(std::string_view drivePath, DiskSpaceEx& space) {
-  const auto function = Lookup<DiskFreeSpaceExFunction>(L"kernel32.dll", "GetDiskFreeSpaceExW");
+  const auto function = LateBound<DiskFreeSpaceExFunction>(L"kernel32.dll", "GetDiskFreeSpaceExW");
   if (!function) return DiskQuery::kUnavailable;
   ULARGE_INTEGER available{}, total{}, totalFree{};
   if (!function(Widen(drivePath).c_str(), &available, &total, &totalFree)) return DiskQuery::kFailed;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/bmp.h"
+#include "platform/picture_scaling.h"
 #include "platform/win32/forms/runtime_win32.h"
 #include "platform/win32/handles.h"
 
@@ -42,14 +43,14 @@ TEST_F(ResourcePicturesWin32Test, EveryPictureOfTheExeHasTheArtFilesPixels) {
     SCOPED_TRACE(name);
     const std::optional<Picture> expected = DecodeBmp(ReadFile(entry.path()));
     ASSERT_TRUE(expected);
-    const Picture* actual = pictures.Find(name);
+    const Picture* actual = pictures.Find(name, kStandardDpi);
     ASSERT_NE(actual, nullptr);
     ASSERT_EQ(actual->width, expected->width);
     ASSERT_EQ(actual->height, expected->height);
     EXPECT_TRUE(actual->pixels == expected->pixels);
-    EXPECT_EQ(pictures.Find(name), actual) << "not kept";
+    EXPECT_EQ(pictures.Find(name, kStandardDpi), actual) << "not kept";
     pictures.Trim();
-    const Picture* again = pictures.Find(name);
+    const Picture* again = pictures.Find(name, kStandardDpi);
     ASSERT_NE(again, nullptr) << "lost in a trim";
     EXPECT_TRUE(again->pixels == expected->pixels) << "changed by a trim";
     ++found;
@@ -57,13 +58,40 @@ TEST_F(ResourcePicturesWin32Test, EveryPictureOfTheExeHasTheArtFilesPixels) {
   EXPECT_GT(found, 0);
 }
 
+// At each dpi a picture has the size a control of its size is laid out at: the set drawn for that dpi where
+// there is one (with that file's pixels), else the next larger set resized.
+TEST_F(ResourcePicturesWin32Test, EveryPictureHasItsSizeAtEachDpi) {
+  ASSERT_TRUE(exe_);
+  ResourcePictures pictures(exe_.get());
+  for (const auto& entry : std::filesystem::directory_iterator(ZV_ART_DIR)) {
+    if (entry.path().extension() != ".bmp") continue;
+    const std::string name = entry.path().stem().string();
+    const std::optional<Picture> at96 = DecodeBmp(ReadFile(entry.path()));
+    ASSERT_TRUE(at96);
+    for (int dpi : {120, 144, 168, 192, 240}) {
+      SCOPED_TRACE(name + " at " + std::to_string(dpi));
+      const Picture* actual = pictures.Find(name, dpi);
+      ASSERT_NE(actual, nullptr);
+      EXPECT_EQ((Size{actual->width, actual->height}), PictureSizeAt({at96->width, at96->height}, dpi));
+      const auto drawn = std::filesystem::path(ZV_ART_DIR) / std::to_string(dpi * 100 / kStandardDpi) /
+                         entry.path().filename();
+      if (std::filesystem::exists(drawn)) {
+        const std::optional<Picture> expected = DecodeBmp(ReadFile(drawn));
+        ASSERT_TRUE(expected);
+        EXPECT_TRUE(actual->pixels == expected->pixels) << "not the set drawn for this dpi";
+      }
+      pictures.Trim();
+    }
+  }
+}
+
 TEST_F(ResourcePicturesWin32Test, AnUnknownNameFindsNothing) {
   ASSERT_TRUE(exe_);
   ResourcePictures pictures(exe_.get());
-  EXPECT_EQ(pictures.Find("no_such_picture"), nullptr);
-  EXPECT_EQ(pictures.Find("no_such_picture"), nullptr);
+  EXPECT_EQ(pictures.Find("no_such_picture", kStandardDpi), nullptr);
+  EXPECT_EQ(pictures.Find("no_such_picture", kStandardDpi), nullptr);
   // The icon is not a picture of the skin.
-  EXPECT_EQ(pictures.Find("appicon"), nullptr);
+  EXPECT_EQ(pictures.Find("appicon", 144), nullptr);
 }
 
 }  // namespace

@@ -8,22 +8,44 @@ namespace zv::platform {
 
 void ChildWindowPeer::Create(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                              const std::string& text, const Font& font, int extraHeight) {
-  const Rect r = control_.PixelBounds();
+  font_ = font;
+  extraHeight_ = extraHeight;
   style |= WS_CHILD;
   if (control_.TabStop()) style |= WS_TABSTOP;
   if (control_.Visible()) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
+  const Rect r = PlacedBounds();
   hwnd_ = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), style, r.left, r.top, r.Width(),
-                          r.Height() + extraHeight, parent, nullptr, backend_.Instance(), nullptr);
-  if (hwnd_ != nullptr)
-    SendMessageW(hwnd_, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(backend_.Resources().FontFor(font.AtDpi(control_.Dpi()))), FALSE);
+                          r.Height(), parent, nullptr, backend_.Instance(), nullptr);
+  if (hwnd_ != nullptr) ApplyFont();
+}
+
+Rect ChildWindowPeer::PlacedBounds() const {
+  Rect r = control_.PixelBounds();
+  r.bottom += TwipsToPixels(PixelsToTwips(extraHeight_), control_.Dpi());
+  return r;
+}
+
+void ChildWindowPeer::Place() {
+  const Rect r = PlacedBounds();
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ChildWindowPeer::ApplyFont() {
+  fontDpi_ = control_.Dpi();
+  SendMessageW(hwnd_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(backend_.Resources().FontFor(font_.AtDpi(fontDpi_))), TRUE);
 }
 
 void ChildWindowPeer::Changed(forms::Change what) {
   if (hwnd_ == nullptr) return;
   updating_ = true;
-  if (!MirrorChildWindow(hwnd_, control_, what)) Mirror(what);
+  if (what == forms::Change::Bounds) {
+    Place();
+    if (control_.Dpi() != fontDpi_) ApplyFont();
+  } else if (!MirrorChildWindow(hwnd_, control_, what)) {
+    Mirror(what);
+  }
   updating_ = false;
 }
 

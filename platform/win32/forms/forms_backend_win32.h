@@ -40,6 +40,16 @@ class ChildWindowPeer : public virtual forms::ControlPeer {
   forms::Control& control_;
   HWND hwnd_ = nullptr;
   bool updating_ = false;  // changes the program makes raise no user notifications
+
+ private:
+  // The control's bounds at its dpi, with the extra height below.
+  Rect PlacedBounds() const;
+  // Places the window at those bounds; gives it its font at the control's dpi.
+  void Place();
+  void ApplyFont();
+  Font font_;
+  int fontDpi_ = 0;
+  int extraHeight_ = 0;  // pixels at 96 dpi below the control's bounds (a drop-down list's list)
 };
 
 // A form or a page: a window that composes what needs painting from its background and its windowless
@@ -61,6 +71,8 @@ class SurfaceWindow final : public forms::FormPeer {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The form moved to a screen of another dpi: its layout at that dpi, in the rectangle the system offers.
+  void ChangeDpi(int dpi, const RECT& suggested);
   void Paint();
   void RouteMouse(const MouseInput& input);
   bool SetLinkCursor();
@@ -75,6 +87,7 @@ class SurfaceWindow final : public forms::FormPeer {
   std::optional<Point> lastMouse_;
   bool destroying_ = false;
   bool releasingCapture_ = false;
+  bool changingDpi_ = false;  // the form's own rectangle follows the system's offer, not its twips
 };
 
 // A label, image or shape: an area its container's window paints.

@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <string>
 
 #include "platform/deflated_bmp.h"
 #include "platform/forms/timer.h"
+#include "platform/picture_scaling.h"
+#include "platform/win32/dpi_awareness_win32.h"
 #include "platform/win32/text_win32.h"
 
 namespace zv::platform {
@@ -136,25 +139,45 @@ std::string Win32Application::ExeName() {
   return Narrow(name);
 }
 
+int Win32Application::ScreenDpi() { return SystemDpi(); }
+
 Size Win32Application::ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
-const Picture* ResourcePictures::Find(std::string_view name) {
-  auto it = cache_.find(name);
+std::optional<Picture> ResourcePictures::Load(std::string_view name, int setDpi) const {
+  std::wstring resourceName = Widen(name);
+  std::transform(resourceName.begin(), resourceName.end(), resourceName.begin(),
+                 [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
+  if (setDpi != kStandardDpi) resourceName += L"_" + std::to_wstring(setDpi * 100 / kStandardDpi);
+  HRSRC info = FindResourceW(instance_, resourceName.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  if (info == nullptr) return std::nullopt;
+  HGLOBAL data = LoadResource(instance_, info);
+  const void* bytes = data != nullptr ? LockResource(data) : nullptr;
+  if (bytes == nullptr) return std::nullopt;
+  return InflateBmp({static_cast<const std::uint8_t*>(bytes), SizeofResource(instance_, info)});
+}
+
+const Picture* ResourcePictures::Find(std::string_view name, int dpi) {
+  const std::pair<std::string, int> key{std::string(name), dpi};
+  auto it = cache_.find(key);
   if (it == cache_.end()) {
-    std::wstring resourceName = Widen(name);
-    std::transform(resourceName.begin(), resourceName.end(), resourceName.begin(),
-                   [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
-    std::optional<Picture> picture;
-    if (HRSRC info = FindResourceW(instance_, resourceName.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */)) {
-      HGLOBAL data = LoadResource(instance_, info);
-      const void* bytes = data != nullptr ? LockResource(data) : nullptr;
-      if (bytes != nullptr) {
-        picture = InflateBmp({static_cast<const std::uint8_t*>(bytes), SizeofResource(instance_, info)});
+    Entry entry;
+    int drawnDpi = PictureSetDpi(dpi);
+    entry.picture = Load(name, drawnDpi);
+    if (!entry.picture && drawnDpi != kStandardDpi) {
+      drawnDpi = kStandardDpi;
+      entry.picture = Load(name, drawnDpi);
+    }
+    if (entry.picture) {
+      const Size drawn{entry.picture->width, entry.picture->height};
+      const Size size = PictureSizeAt(PictureSizeAt96(drawn, drawnDpi), dpi);
+      if (size != drawn) {
+        entry.picture = ResizeSmooth(*entry.picture, size);
+        entry.resized = true;
       }
     }
-    it = cache_.emplace(std::string(name), std::move(picture)).first;
+    it = cache_.emplace(key, std::move(entry)).first;
   }
-  return it->second ? &*it->second : nullptr;
+  return it->second.picture ? &*it->second.picture : nullptr;
 }
 
 // A picture larger than this is decoded again for each paint that needs it (a few milliseconds for the
@@ -162,8 +185,10 @@ const Picture* ResourcePictures::Find(std::string_view name) {
 constexpr size_t kKeptPixels = 64 * 1024;
 
 void ResourcePictures::Trim() {
-  std::erase_if(cache_,
-                [](const auto& entry) { return entry.second && entry.second->pixels.size() > kKeptPixels; });
+  std::erase_if(cache_, [](const auto& item) {
+    const Entry& entry = item.second;
+    return entry.picture && !entry.resized && entry.picture->pixels.size() > kKeptPixels;
+  });
 }
 
 }  // namespace zv::platform

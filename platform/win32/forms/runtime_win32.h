@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/forms/runtime.h"
 #include "platform/win32/windows_api.h"
@@ -56,22 +57,30 @@ class Win32Application final : public forms::Application {
   std::string Folder() override;
   std::string ExeName() override;
   Size ScreenSize() override;
-  // 96: the program declares no DPI awareness, so the system scales its windows as a whole.
-  int ScreenDpi() override { return kStandardDpi; }
+  // The system's dpi once the program has declared itself DPI-aware; 96 while the system stretches it.
+  int ScreenDpi() override;
 };
 
-// The skin's pictures: RCDATA resources named like the picture in capitals, each a deflated bitmap
-// (platform/deflated_bmp.h). A picture is inflated on first use and kept; a large one only until the paint
-// that used it has ended.
+// The skin's pictures: RCDATA resources, each a deflated bitmap (platform/deflated_bmp.h), drawn for 96
+// dpi under the picture's name in capitals and for 120, 144 and 192 dpi with _125, _150 or _200 after it.
+// A dpi takes the set drawn for it, or the next larger one reduced smoothly (the largest enlarged, above
+// it). A picture is inflated on first use and kept; a large one only until the paint that used it has
+// ended, unless it had to be resized.
 class ResourcePictures final : public forms::PictureSource {
  public:
   explicit ResourcePictures(HINSTANCE instance) : instance_(instance) {}
-  const Picture* Find(std::string_view name) override;
+  const Picture* Find(std::string_view name, int dpi) override;
   void Trim() override;
 
  private:
+  struct Entry {
+    std::optional<Picture> picture;
+    bool resized = false;
+  };
+  std::optional<Picture> Load(std::string_view name, int setDpi) const;
+
   HINSTANCE instance_;
-  std::map<std::string, std::optional<Picture>, std::less<>> cache_;
+  std::map<std::pair<std::string, int>, Entry, std::less<>> cache_;
 };
 
 class Win32SystemColors final : public forms::SystemColors {

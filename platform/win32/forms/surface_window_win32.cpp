@@ -11,15 +11,20 @@ namespace zv::platform {
 namespace {
 
 constexpr wchar_t kSurfaceClass[] = L"ZorvaneSurface";
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, Windows 8.1
 
-RECT WindowRectFor(const forms::Form& form, DWORD style, DWORD exStyle) {
+// The window's outer size for the form's client area at its dpi.
+SIZE OuterSize(const forms::Form& form, DWORD style, DWORD exStyle) {
   RECT r{0, 0, form.ClientSize().width, form.ClientSize().height};
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  const int width = r.right - r.left;
-  const int height = r.bottom - r.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return {x, y, x + width, y + height};
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+RECT WindowRectFor(const forms::Form& form, DWORD style, DWORD exStyle) {
+  const SIZE size = OuterSize(form, style, exStyle);
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+  return {x, y, x + size.cx, y + size.cy};
 }
 
 }  // namespace
@@ -72,6 +77,7 @@ void SurfaceWindow::Changed(forms::Change what) {
       }
       break;
     case forms::Change::Bounds:
+      if (IsForm() && changingDpi_) break;
       if (IsForm()) {
         const Rect r = container_.PixelBounds();  // the screen position at the form's dpi
         SetWindowPos(hwnd_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -178,6 +184,10 @@ bool SurfaceWindow::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
       if (wParam != FALSE && form.onEndSession) form.onEndSession();
       result = 0;
       return true;
+    case kDpiChangedMessage:
+      ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      result = 0;
+      return true;
     case WM_COPYDATA:
       result = AnswerInspection(form, hwnd_, wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE
                                                                                                       : FALSE;
@@ -185,6 +195,19 @@ bool SurfaceWindow::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     default:
       return false;
   }
+}
+
+void SurfaceWindow::ChangeDpi(int dpi, const RECT& suggested) {
+  auto& form = static_cast<forms::Form&>(container_);
+  changingDpi_ = true;
+  form.SetDpi(dpi);  // pages and controls move, resize and take their fonts at the new dpi
+  changingDpi_ = false;
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+  const SIZE size = OuterSize(form, style, exStyle);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void SurfaceWindow::Paint() {

@@ -55,3 +55,13 @@ em=$(((9 * dpi + 36) / 72))
 rows=$(ink_rows "$ZV_ART/client.png" "$ZV_CONTROL_LEFT" "$ZV_CONTROL_TOP" "$ZV_CONTROL_WIDTH" "$ZV_CONTROL_HEIGHT")
 zv_expect "the page title's ink is $rows rows high, for an em of $em pixels" \
   eval "((rows * 4 >= em * 3 && rows <= em))"
+
+# The settings page, reached through its navigation entry where this dpi places it: its check boxes and list
+# are the platform's own controls, laid out and lettered at this dpi.
+zv_click_control ImageSettings 1
+zv_poll 5 zv_title_is 软件设置 || true
+zv_expect_eq "title after clicking the settings entry" 软件设置 "$(zv_caption LabelState)"
+sleep 0.5
+zv_screenshot "$ZV_ART/settings_window.png" &&
+  convert "$ZV_ART/settings_window.png" -crop "${ZV_CLIENT_W}x$ZV_CLIENT_H+$ZV_CLIENT_X+$ZV_CLIENT_Y" +repage \
+    "$ZV_ART/settings.png" || zv_check_failed "screenshot of the settings page"

@@ -46,12 +46,20 @@ class ContractBackend {
   virtual void PumpFor(int milliseconds) = 0;
   // Closes the message box that is open (called from inside its loop, by an event handler).
   virtual void CloseMessageBox() = 0;
+  // The system moves the form to a screen of another dpi (WM_DPICHANGED on Win32).
+  virtual void MoveToDpi(forms::Form& form, int dpi) = 0;
 
   // What the screen shows.
   virtual int ShownCheckState(forms::CheckBox& box) = 0;  // 0, 1 or 2 (grey)
   virtual bool ShownFlat(forms::CheckBox& box) = 0;
   // Whether the control's window takes input.
   virtual bool ShownEnabled(forms::Control& control) = 0;
+  virtual Size ShownClientSize(forms::Form& form) = 0;
+  // Where a windowed control is, in its parent's client area.
+  virtual Rect ShownBounds(forms::Control& control) = 0;
+  // The height of the font a platform control draws its text in (LOGFONT's lfHeight); 0 where the
+  // backend has no such font.
+  virtual int ShownFontHeight(forms::Control& control) = 0;
   virtual std::string ShownText(forms::TextBox& box) = 0;
   virtual std::size_t ShownCaret(forms::TextBox& box) = 0;  // UTF-8 bytes before the caret
   // How often the surface (a form or a page) has been painted since it was opened, once every pending

@@ -81,11 +81,15 @@ class HeadlessContractBackend final : public ContractBackend {
     for (int spent = 0; spent < milliseconds; spent += kStepMs) host_.loop.DoEvents();
   }
   void CloseMessageBox() override { boxes_.Close(); }
+  void MoveToDpi(forms::Form& form, int dpi) override { form.SetDpi(dpi); }
 
   int ShownCheckState(forms::CheckBox& box) override { return CheckPeer(box).shownValue; }
   bool ShownFlat(forms::CheckBox& box) override { return CheckPeer(box).shownFlat; }
   // Nothing lies between the model and the screen here.
   bool ShownEnabled(forms::Control& control) override { return control.Enabled(); }
+  Size ShownClientSize(forms::Form& form) override { return form.ClientSize(); }
+  Rect ShownBounds(forms::Control& control) override { return control.PixelBounds(); }
+  int ShownFontHeight(forms::Control&) override { return 0; }
   std::string ShownText(forms::TextBox& box) override { return host_.backend.TextPeerOf(box)->screenText; }
   std::size_t ShownCaret(forms::TextBox& box) override { return host_.backend.TextPeerOf(box)->selection; }
   // A surface repaints whatever its own peer or a windowless control on it was told to mirror.

@@ -127,6 +127,36 @@ TEST_F(HostedContractTest, ASavedEnabledIsKept) {
   }
 }
 
+// On a screen of another dpi the window, a platform control and the chart take their twips at that dpi,
+// the platform control its font's points, and the chart samples into its new rightmost column.
+TEST_F(HostedContractTest, AMoveToAnotherDpiLaysTheWindowOutAgain) {
+  forms::FormDefinition definition = ChartForm({{"borderstyle", std::int16_t{0}}});
+  definition.controls.push_back({.kind = forms::ControlKind::CheckBox,
+                                 .name = "CheckAutoRun",
+                                 .parent = "PictureState",
+                                 .left = PixelsToTwips(200),
+                                 .top = PixelsToTwips(70),
+                                 .width = PixelsToTwips(120),
+                                 .height = PixelsToTwips(17),
+                                 .caption = "开机自启动",
+                                 .font = Font{.face = "Arial", .points = 9},
+                                 .tabIndex = 2});
+  forms::Form& form = Open(definition);
+  forms::Control& box = *form.Find("CheckAutoRun");
+  const int fontAt96 = backend->ShownFontHeight(box);
+  backend->MoveToDpi(form, 144);
+  EXPECT_EQ(backend->ShownClientSize(form), (Size{660, 180}));
+  EXPECT_EQ(backend->ShownBounds(*monitor), (Rect{15, 15, 632, 77}));
+  EXPECT_EQ(backend->ShownBounds(box), (Rect{300, 105, 480, 131}));
+  if (fontAt96 != 0) {
+    EXPECT_EQ(fontAt96, -12);
+    EXPECT_EQ(backend->ShownFontHeight(box), -18);
+  }
+  ASSERT_NE(monitor->Surface()->GetCanvas(), nullptr);
+  EXPECT_EQ(monitor->Surface()->GetCanvas()->Width(), 617);
+  EXPECT_EQ(monitor->LastEmptyIndex(), 616);
+}
+
 // The chart is the last stop of the tab order: Tab from the button reaches it, and Tab again wraps.
 TEST_F(HostedContractTest, TabReachesTheChart) {
   forms::Form& form = Open(ChartForm({}));

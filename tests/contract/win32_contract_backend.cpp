@@ -168,6 +168,14 @@ class Win32ContractBackend final : public ContractBackend {
   void CloseMessageBox() override {
     if (HWND box = FindMessageBox()) PostMessageW(box, WM_COMMAND, IDOK, 0);
   }
+  void MoveToDpi(forms::Form& form, int dpi) override {
+    HWND window = WindowOf(form);
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    SendMessageW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    Settle();
+  }
 
   int ShownCheckState(forms::CheckBox& box) override {
     const LRESULT state = SendMessageW(WindowOf(box), BM_GETCHECK, 0, 0);
@@ -177,6 +185,24 @@ class Win32ContractBackend final : public ContractBackend {
     return (GetWindowLongPtrW(WindowOf(box), GWL_STYLE) & BS_FLAT) != 0;
   }
   bool ShownEnabled(forms::Control& control) override { return IsWindowEnabled(WindowOf(control)) != FALSE; }
+  Size ShownClientSize(forms::Form& form) override {
+    RECT r{};
+    GetClientRect(WindowOf(form), &r);
+    return {r.right, r.bottom};
+  }
+  Rect ShownBounds(forms::Control& control) override {
+    HWND window = WindowOf(control);
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+  }
+  int ShownFontHeight(forms::Control& control) override {
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(WindowOf(control), WM_GETFONT, 0, 0));
+    LOGFONTW description{};
+    if (font == nullptr || GetObjectW(font, sizeof(description), &description) == 0) return 0;
+    return description.lfHeight;
+  }
   std::string ShownText(forms::TextBox& box) override { return Narrow(EditText(WindowOf(box))); }
   std::size_t ShownCaret(forms::TextBox& box) override {
     HWND edit = WindowOf(box);

@@ -1,5 +1,6 @@
-// The picture generator: deterministic drawing, the size of every output, icon and cursor files that a
-// reader accepts, and pieces that blend with the skin where the program places them.
+// The picture generator: deterministic drawing, the size of every output at every scale, lines that stay
+// whole pixels, icon and cursor files that a reader accepts, and pieces that blend with the skin where the
+// program places them.
 #include "tools/artgen/art.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/bmp.h"
+#include "platform/geometry.h"
 #include "tests/little_endian.h"
 #include "tools/artgen/chrome.h"
 #include "tools/artgen/logo.h"
@@ -120,86 +122,133 @@ TEST_F(ArtFiles, DrawingIsDeterministic) {
       << "words drawn";
 }
 
-TEST_F(ArtFiles, EveryBitmapHasItsSize) {
-  struct Size {
-    const char* name;
-    int width, height;
+// The sets by dpi: the design set at the top of the folder, the others in the folder of their scale.
+struct Set {
+  int dpi;
+  std::string folder;
+  int line;  // pixels of a line one pixel thick in the design set
+};
+const Set kSets[] = {{96, "", 1}, {120, "125/", 1}, {144, "150/", 1}, {192, "200/", 2}};
+
+TEST_F(ArtFiles, EveryBitmapOfEverySetHasTheSizeTheLayoutGivesIt) {
+  struct Sizes {
+    std::vector<std::string> names;
+    zv::Size at[4];  // at 96, 120, 144 and 192 dpi
   };
-  const Size sizes[] = {
-      {"skin.bmp", 786, 557},
-      {"nav_status_selected.bmp", 199, 36},
-      {"nav_status_normal.bmp", 199, 36},
-      {"nav_records_selected.bmp", 199, 36},
-      {"nav_records_normal.bmp", 199, 36},
-      {"nav_settings_selected.bmp", 199, 36},
-      {"nav_settings_normal.bmp", 199, 36},
-      {"nav_about_selected.bmp", 199, 36},
-      {"nav_about_normal.bmp", 199, 36},
-      {"min_normal.bmp", 28, 15},
-      {"min_hover.bmp", 28, 15},
-      {"min_pressed.bmp", 28, 15},
-      {"exit_normal.bmp", 28, 15},
-      {"exit_hover.bmp", 28, 15},
-      {"exit_pressed.bmp", 28, 15},
-      {"header_resources.bmp", 102, 22},
-      {"header_memory.bmp", 102, 22},
-      {"header_settings.bmp", 102, 22},
-      {"logo.bmp", 68, 71},
-      {"tip_background.bmp", 110, 27},
+  const Sizes table[] = {
+      {{"skin.bmp"}, {{786, 557}, {983, 696}, {1179, 836}, {1572, 1114}}},
+      {{"nav_status_selected.bmp", "nav_status_normal.bmp", "nav_records_selected.bmp",
+        "nav_records_normal.bmp", "nav_settings_selected.bmp", "nav_settings_normal.bmp",
+        "nav_about_selected.bmp", "nav_about_normal.bmp"},
+       {{199, 36}, {249, 45}, {299, 54}, {398, 72}}},
+      {{"min_normal.bmp", "min_hover.bmp", "min_pressed.bmp", "exit_normal.bmp", "exit_hover.bmp",
+        "exit_pressed.bmp"},
+       {{28, 15}, {35, 19}, {42, 23}, {56, 30}}},
+      {{"header_resources.bmp", "header_memory.bmp", "header_settings.bmp"},
+       {{102, 22}, {128, 28}, {153, 33}, {204, 44}}},
+      {{"logo.bmp"}, {{68, 71}, {85, 89}, {102, 107}, {136, 142}}},
+      {{"tip_background.bmp"}, {{110, 27}, {138, 34}, {165, 41}, {220, 54}}},
   };
   std::set<std::string> expected = {"link.cur", "zorvane.ico", "vk.ico"};
-  for (const Size& s : sizes) {
-    expected.insert(s.name);
-    const Bytes& bytes = File(s.name);
-    ASSERT_GE(bytes.size(), 30u) << s.name;
-    EXPECT_EQ(U16At(bytes, 28), 24) << s.name << ": bits per pixel";
-    const Picture picture = Bitmap(s.name);
-    EXPECT_EQ(picture.width, s.width) << s.name;
-    EXPECT_EQ(picture.height, s.height) << s.name;
+  for (int set = 0; set < 4; ++set) {
+    for (const Sizes& sizes : table) {
+      for (const std::string& name : sizes.names) {
+        const std::string path = kSets[set].folder + name;
+        expected.insert(path);
+        const Bytes& bytes = File(path);
+        ASSERT_GE(bytes.size(), 30u) << path;
+        EXPECT_EQ(U16At(bytes, 28), 24) << path << ": bits per pixel";
+        const Picture picture = Bitmap(path);
+        EXPECT_EQ(picture.width, sizes.at[set].width) << path;
+        EXPECT_EQ(picture.height, sizes.at[set].height) << path;
+      }
+    }
   }
   std::set<std::string> written;
   for (const ArtFile& f : *files_) EXPECT_TRUE(written.insert(f.name).second) << "written twice: " << f.name;
   EXPECT_EQ(written, expected);
 }
 
-TEST_F(ArtFiles, WindowIconHoldsNineImagesWithMasks) {
-  const Bytes& file = File("zorvane.ico");
-  const Directory dir = ReadDirectory(file);
-  EXPECT_EQ(dir.type, 1);
-  std::multiset<std::tuple<int, int, int>> images;  // side, bits, palette colours
-  for (const Entry& e : dir.entries) {
-    EXPECT_EQ(e.width, e.height);
-    EXPECT_EQ(e.planes_or_hot_x, 1);
-    EXPECT_EQ(e.bits_or_hot_y, e.dib_bits);
-    images.insert({e.width, e.dib_bits, e.colors});
-    // The tile's rounded corners are see-through at every depth; its middle is not.
-    EXPECT_TRUE(Transparent(file, e, 0, 0)) << e.width << " at " << e.dib_bits;
-    EXPECT_FALSE(Transparent(file, e, e.width / 2, e.height / 2)) << e.width << " at " << e.dib_bits;
+// The outline, the bar's top and bottom rows and the dividers keep whole pixels at every scale: exactly
+// their colour over their thickness, and not on either side of it.
+TEST_F(ArtFiles, TheSkinsLinesStayWholePixelsAtEveryScale) {
+  const Color outline = Rgb(0x4F, 0x6A, 0x8C);
+  const Color divider = Rgb(0xD3, 0xDC, 0xE7);
+  const Color bar_top = Rgb(0x7D, 0xBB, 0xF5);
+  const Color bar_bottom = Rgb(0x1A, 0x57, 0xA4);
+  for (const Set& set : kSets) {
+    SCOPED_TRACE(set.dpi);
+    const Picture skin = Bitmap(set.folder + "skin.bmp");
+    ASSERT_FALSE(skin.IsEmpty());
+    const int w = skin.width;
+    const int h = skin.height;
+    auto at = [&](int design) { return TwipsToPixels(PixelsToTwips(design), set.dpi); };
+    struct Line {
+      const char* what;
+      Color color;
+      bool across;  // a row rather than a column
+      int from;     // first pixel of the line
+      int at;       // the other coordinate, along the line
+    };
+    const Line lines[] = {
+        {"left outline", outline, false, 0, h / 2},
+        {"right outline", outline, false, w - set.line, h / 2},
+        {"top outline", outline, true, 0, w / 2},
+        {"bottom outline", outline, true, h - set.line, w / 2},
+        {"column divider", divider, false, at(206), at(400)},
+        {"footer divider", divider, true, at(530), w / 2},
+        {"bar's top row", bar_top, true, at(105), w / 2},
+        {"bar's bottom row", bar_bottom, true, at(131) - set.line, w / 2},
+    };
+    for (const Line& l : lines) {
+      auto pixel = [&](int k) { return l.across ? skin.At(l.at, k) : skin.At(k, l.at); };
+      for (int k = l.from; k < l.from + set.line; ++k) EXPECT_EQ(pixel(k), l.color) << l.what << " at " << k;
+      if (l.from > 0) {
+        EXPECT_NE(pixel(l.from - 1), l.color) << l.what << ": before";
+      }
+      if (l.from + set.line < (l.across ? h : w)) {
+        EXPECT_NE(pixel(l.from + set.line), l.color) << l.what << ": after";
+      }
+    }
   }
-  std::multiset<std::tuple<int, int, int>> expected;
-  for (int side : {48, 32, 16}) {
-    expected.insert({side, 32, 0});
-    expected.insert({side, 8, 0});
-    expected.insert({side, 4, 16});
-  }
-  EXPECT_EQ(images, expected);
 }
 
-TEST_F(ArtFiles, TrayIconHolds16And32PixelImagesWithAlpha) {
-  const Bytes& file = File("vk.ico");
-  const Directory dir = ReadDirectory(file);
-  EXPECT_EQ(dir.type, 1);
-  std::multiset<int> sides;
-  for (const Entry& e : dir.entries) {
-    EXPECT_EQ(e.dib_bits, 32);
-    sides.insert(e.width);
-    const size_t corner_alpha = e.offset + 40 + static_cast<size_t>(4 * e.width * (e.height - 1)) + 3;
-    const size_t middle_alpha =
-        e.offset + 40 + static_cast<size_t>(4 * (e.width * (e.height / 2) + e.width / 2)) + 3;
-    EXPECT_EQ(file[corner_alpha], 0) << e.width;
-    EXPECT_EQ(file[middle_alpha], 255) << e.width;
+TEST_F(ArtFiles, IconFilesHoldTheirSizesWithMasks) {
+  using Images = std::multiset<std::tuple<int, int, int>>;  // side, bits, palette colours
+  Images window;
+  for (int side : {48, 32, 16}) {
+    window.insert({side, 8, 0});
+    window.insert({side, 4, 16});
   }
-  EXPECT_EQ(sides, (std::multiset<int>{16, 32}));
+  for (int side : {64, 48, 40, 32, 24, 20, 16}) window.insert({side, 32, 0});
+  Images tray;
+  for (int side : {32, 24, 20, 16}) tray.insert({side, 32, 0});
+  const std::pair<const char*, Images> files[] = {{"zorvane.ico", window}, {"vk.ico", tray}};
+
+  for (const auto& [name, expected] : files) {
+    SCOPED_TRACE(name);
+    const Bytes& file = File(name);
+    const Directory dir = ReadDirectory(file);
+    EXPECT_EQ(dir.type, 1);
+    Images images;
+    for (const Entry& e : dir.entries) {
+      EXPECT_EQ(e.width, e.height);
+      EXPECT_EQ(e.planes_or_hot_x, 1);
+      EXPECT_EQ(e.bits_or_hot_y, e.dib_bits);
+      images.insert({e.width, e.dib_bits, e.colors});
+      // The tile's rounded corners are see-through at every depth; its middle is not.
+      EXPECT_TRUE(Transparent(file, e, 0, 0)) << e.width << " at " << e.dib_bits;
+      EXPECT_FALSE(Transparent(file, e, e.width / 2, e.height / 2)) << e.width << " at " << e.dib_bits;
+      if (e.dib_bits == 32) {
+        const size_t corner_alpha = e.offset + 40 + static_cast<size_t>(4 * e.width * (e.height - 1)) + 3;
+        const size_t middle_alpha =
+            e.offset + 40 + static_cast<size_t>(4 * (e.width * (e.height / 2) + e.width / 2)) + 3;
+        EXPECT_EQ(file[corner_alpha], 0) << e.width;
+        EXPECT_EQ(file[middle_alpha], 255) << e.width;
+      }
+    }
+    EXPECT_EQ(images, expected);
+  }
 }
 
 TEST_F(ArtFiles, CursorIsA326ByteHandWithItsFingertipAtTheHotSpot) {
@@ -225,39 +274,48 @@ TEST_F(ArtFiles, CursorIsA326ByteHandWithItsFingertipAtTheHotSpot) {
   EXPECT_FALSE(Transparent(file, e, 10, 10));
 }
 
-TEST_F(ArtFiles, PiecesBlendWithTheSkinWhereTheyArePlaced) {
-  const Picture skin = Bitmap("skin.bmp");
-  ASSERT_FALSE(skin.IsEmpty());
+// The main window lays the pieces out in twips over its skin; at each dpi every piece must be the skin
+// beneath it along its top row, bottom row and left column.
+TEST_F(ArtFiles, PiecesBlendWithTheSkinWhereTheLayoutPutsThemAtEveryScale) {
   struct Piece {
     std::string name;
-    int x, y;
+    int left, top;  // twips
   };
   std::vector<Piece> pieces;
-  const int nav_y[] = {134, 169, 204, 239};
-  const char* nav_names[] = {"status", "records", "settings", "about"};
-  for (int i = 0; i < 4; ++i) {
-    for (const char* look : {"_selected", "_normal"}) {
-      pieces.push_back({std::string("nav_") + nav_names[i] + look + ".bmp", 7, nav_y[i]});
-    }
+  const std::pair<const char*, int> nav[] = {
+      {"status", 2010}, {"settings", 2540}, {"records", 3060}, {"about", 3590}};
+  for (const auto& [name, top] : nav) {
+    for (const char* look : {"_selected", "_normal"})
+      pieces.push_back({std::string("nav_") + name + look + ".bmp", 110, top});
   }
-  pieces.push_back({"min_normal.bmp", 720, 5});
-  pieces.push_back({"exit_normal.bmp", 752, 5});
-  // Top row, bottom row and left column of each piece are the skin beneath it.
-  for (const Piece& p : pieces) {
-    const Picture piece = Bitmap(p.name);
-    ASSERT_FALSE(piece.IsEmpty()) << p.name;
-    int mismatches = 0;
-    for (int x = 0; x < piece.width; ++x) {
-      for (int y : {0, piece.height - 1}) mismatches += piece.At(x, y) != skin.At(p.x + x, p.y + y);
+  pieces.push_back({"min_normal.bmp", 10800, 70});
+  pieces.push_back({"exit_normal.bmp", 11280, 70});
+  for (const Set& set : kSets) {
+    SCOPED_TRACE(set.dpi);
+    const Picture skin = Bitmap(set.folder + "skin.bmp");
+    ASSERT_FALSE(skin.IsEmpty());
+    for (const Piece& p : pieces) {
+      const Picture piece = Bitmap(set.folder + p.name);
+      ASSERT_FALSE(piece.IsEmpty()) << p.name;
+      const int x0 = TwipsToPixels(p.left, set.dpi);
+      const int y0 = TwipsToPixels(p.top, set.dpi);
+      ASSERT_LE(x0 + piece.width, skin.width) << p.name;
+      ASSERT_LE(y0 + piece.height, skin.height) << p.name;
+      int mismatches = 0;
+      for (int x = 0; x < piece.width; ++x) {
+        for (int y : {0, piece.height - 1}) mismatches += piece.At(x, y) != skin.At(x0 + x, y0 + y);
+      }
+      for (int y = 0; y < piece.height; ++y) mismatches += piece.At(0, y) != skin.At(x0, y0 + y);
+      EXPECT_EQ(mismatches, 0) << p.name;
     }
-    for (int y = 0; y < piece.height; ++y) mismatches += piece.At(0, y) != skin.At(p.x, p.y + y);
-    EXPECT_EQ(mismatches, 0) << p.name;
-  }
-  // Headers and the logo sit on white pages.
-  for (const char* name : {"header_resources.bmp", "header_memory.bmp", "header_settings.bmp", "logo.bmp"}) {
-    const Picture piece = Bitmap(name);
-    EXPECT_EQ(piece.At(piece.width - 1, 0), Rgb(255, 255, 255)) << name;
-    EXPECT_EQ(piece.At(piece.width - 1, piece.height / 2), Rgb(255, 255, 255)) << name;
+    // Headers and the logo sit on white pages.
+    for (const char* name :
+         {"header_resources.bmp", "header_memory.bmp", "header_settings.bmp", "logo.bmp"}) {
+      const Picture piece = Bitmap(set.folder + name);
+      ASSERT_FALSE(piece.IsEmpty()) << name;
+      EXPECT_EQ(piece.At(piece.width - 1, 0), Rgb(255, 255, 255)) << name;
+      EXPECT_EQ(piece.At(piece.width - 1, piece.height / 2), Rgb(255, 255, 255)) << name;
+    }
   }
 }
 

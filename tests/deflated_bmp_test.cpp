@@ -59,13 +59,14 @@ Bytes PatternFile(int width, int height) {
 
 TEST(DeflatedBmp, EveryPackedPictureOfTheExeHasTheArtFilesPixels) {
   int pictures = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(ZV_ART_DIR)) {
+  // The scaled sets in their folders too.
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(ZV_ART_DIR)) {
     if (entry.path().extension() != ".bmp") continue;
-    SCOPED_TRACE(entry.path().filename().string());
+    const std::filesystem::path relative = std::filesystem::relative(entry.path(), ZV_ART_DIR);
+    SCOPED_TRACE(relative.string());
     const std::optional<Picture> expected = DecodeBmp(ReadFile(entry.path()));
     ASSERT_TRUE(expected);
-    const Bytes pack =
-        ReadFile(std::filesystem::path(ZV_DEFLATED_ART_DIR) / (entry.path().filename().string() + ".z"));
+    const Bytes pack = ReadFile(std::filesystem::path(ZV_DEFLATED_ART_DIR) / (relative.string() + ".z"));
     ASSERT_FALSE(pack.empty()) << "not packed";
     const std::optional<Picture> actual = InflateBmp(pack);
     ASSERT_TRUE(actual);

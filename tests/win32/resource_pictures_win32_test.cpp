@@ -37,9 +37,12 @@ TEST_F(ResourcePicturesWin32Test, EveryPictureOfTheExeHasTheArtFilesPixels) {
   ASSERT_TRUE(exe_) << "cannot load the exe's resources, error " << GetLastError();
   ResourcePictures pictures(exe_.get());
   int found = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(ZV_ART_DIR)) {
+  // A scaled set's picture is named after its folder too: 150/skin.bmp is skin_150.
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(ZV_ART_DIR)) {
     if (entry.path().extension() != ".bmp") continue;
-    const std::string name = entry.path().stem().string();
+    const std::filesystem::path folder = std::filesystem::relative(entry.path().parent_path(), ZV_ART_DIR);
+    const std::string name =
+        entry.path().stem().string() + (folder == "." ? std::string() : "_" + folder.string());
     SCOPED_TRACE(name);
     const std::optional<Picture> expected = DecodeBmp(ReadFile(entry.path()));
     ASSERT_TRUE(expected);

@@ -4,23 +4,24 @@
 #include <string_view>
 
 #include "tools/artgen/image.h"
+#include "tools/artgen/scale.h"
 #include "tools/artgen/text.h"
 
 namespace zv::artgen {
 
 enum class ButtonState { kNormal, kHover, kPressed };
 
-// Drawn over the part of the skin the button covers, so that it blends in.
-Image DrawMinimiseButton(const Image& skin, ButtonState state);
-Image DrawCloseButton(const Image& skin, ButtonState state);
+// Drawn over the part of the skin (drawn at the same scale) that the button covers, so that it blends in.
+Image DrawMinimiseButton(const Image& skin, ButtonState state, Scale scale = Scale());
+Image DrawCloseButton(const Image& skin, ButtonState state, Scale scale = Scale());
 
 // A header of the status page on white: a blue marker, the words, a fading rule.
-Image DrawSectionHeader(std::string_view words, const Typeface& font);
+Image DrawSectionHeader(std::string_view words, const Typeface& font, Scale scale = Scale());
 
 // The about page's logo on white.
-Image DrawAboutLogo();
+Image DrawAboutLogo(Scale scale = Scale());
 
 // The mini window's background: a blue bar, lighter at the top.
-Image DrawTipBackground();
+Image DrawTipBackground(Scale scale = Scale());
 
 }  // namespace zv::artgen

@@ -1,4 +1,5 @@
-# Runs ARTGEN into OUTPUT and checks that it wrote the same files as EXPECTED holds, byte for byte.
+# Runs ARTGEN into OUTPUT and checks that it wrote the same files as EXPECTED holds, byte for byte, in its
+# subfolders too.
 # Usage: cmake -DARTGEN=<artgen> -DOUTPUT=<scratch folder> -DEXPECTED=<forms/art> -P compare_art.cmake
 file(REMOVE_RECURSE "${OUTPUT}")
 execute_process(COMMAND "${ARTGEN}" "${OUTPUT}" RESULT_VARIABLE status)
@@ -6,8 +7,8 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "artgen failed (${status})")
 endif()
 
-file(GLOB expected RELATIVE "${EXPECTED}" "${EXPECTED}/*")
-file(GLOB produced RELATIVE "${OUTPUT}" "${OUTPUT}/*")
+file(GLOB_RECURSE expected RELATIVE "${EXPECTED}" "${EXPECTED}/*")
+file(GLOB_RECURSE produced RELATIVE "${OUTPUT}" "${OUTPUT}/*")
 list(SORT expected)
 list(SORT produced)
 if(NOT expected STREQUAL produced)

@@ -8,15 +8,24 @@
 namespace zv::artgen {
 namespace {
 
-// Every side at every depth, sides first; the 4-bit images get the flat tile that VGA colours can show.
-std::vector<std::uint8_t> IconFile(const std::vector<int>& sides, const std::vector<int>& depths) {
+struct IconSize {
+  int side;
+  std::vector<int> depths;
+};
+
+// Each size at each of its depths, each drawn at its own side; the 4-bit images get the flat tile that VGA
+// colours can show.
+std::vector<std::uint8_t> IconFile(const std::vector<IconSize>& sizes) {
   std::vector<Image> tiles;
-  for (int side : sides) {
-    for (int depth : depths)
-      tiles.push_back(TileImage(side, depth == 4 ? TileColors::kVga : TileColors::kFull));
+  std::vector<int> depths;
+  for (const IconSize& size : sizes) {
+    for (int depth : size.depths) {
+      tiles.push_back(TileImage(size.side, depth == 4 ? TileColors::kVga : TileColors::kFull));
+      depths.push_back(depth);
+    }
   }
   std::vector<IconImage> images;
-  for (size_t i = 0; i < tiles.size(); ++i) images.push_back({&tiles[i], depths[i % depths.size()]});
+  for (size_t i = 0; i < tiles.size(); ++i) images.push_back({&tiles[i], depths[i]});
   return EncodeIcon(images);
 }
 
@@ -58,9 +67,16 @@ constexpr std::string_view kHand[kCursorSide] = {
 
 }  // namespace
 
-std::vector<std::uint8_t> WindowIconFile() { return IconFile({48, 32, 16}, {32, 8, 4}); }
+// The sizes of larger screen scales come in full colour only: screens that show so few colours do not
+// run at those scales.
+std::vector<std::uint8_t> WindowIconFile() {
+  return IconFile(
+      {{64, {32}}, {48, {32, 8, 4}}, {40, {32}}, {32, {32, 8, 4}}, {24, {32}}, {20, {32}}, {16, {32, 8, 4}}});
+}
 
-std::vector<std::uint8_t> TrayIconFile() { return IconFile({16, 32}, {32}); }
+std::vector<std::uint8_t> TrayIconFile() {
+  return IconFile({{16, {32}}, {20, {32}}, {24, {32}}, {32, {32}}});
+}
 
 MonoCursor LinkCursor() {
   MonoCursor cursor;

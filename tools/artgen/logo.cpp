@@ -90,11 +90,11 @@ void DrawBroom(Image& image, Vec origin, double side, const BroomLook& look) {
   if (full) Fill(image, Circle(f(0.13, 0.47), f.Len(0.028)), look.sparkle);
 }
 
-void DrawTile(Image& image, Vec origin, double side, TileColors colors) {
+void DrawTile(Image& image, Vec origin, double side, TileColors colors, int rim) {
   const Box box{origin.x, origin.y, origin.x + side, origin.y + side};
   const double radius = side * 0.22;
   const Shape tile = RoundRect(box, radius);
-  const Shape inner = RoundRect({box.x0 + 1, box.y0 + 1, box.x1 - 1, box.y1 - 1}, radius - 1);
+  const Shape inner = RoundRect({box.x0 + rim, box.y0 + rim, box.x1 - rim, box.y1 - rim}, radius - rim);
   BroomLook look{.handle = theme::kWhite,
                  .band = Hex(0x1B4F93),
                  .head_top = theme::kGold,

@@ -22,8 +22,9 @@ void DrawBroom(Image& image, Vec origin, double side, const BroomLook& look);
 // Full colour with gradients, or flat colours that the 16-colour VGA palette holds exactly.
 enum class TileColors { kFull, kVga };
 
-// The tile drawn at `origin`, `side` pixels square; transparent around its rounded corners.
-void DrawTile(Image& image, Vec origin, double side, TileColors colors = TileColors::kFull);
+// The tile drawn at `origin`, `side` pixels square; transparent around its rounded corners. Large tiles get
+// a darker rim `rim` pixels wide.
+void DrawTile(Image& image, Vec origin, double side, TileColors colors = TileColors::kFull, int rim = 1);
 // A side x side image holding only the tile.
 Image TileImage(int side, TileColors colors = TileColors::kFull);
 

@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   for (const zv::artgen::ArtFile& file : zv::artgen::DrawAllArt(*font)) {
+    std::filesystem::create_directories((folder / file.name).parent_path(), error);
     std::ofstream out(folder / file.name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(file.bytes.data()),
               static_cast<std::streamsize>(file.bytes.size()));

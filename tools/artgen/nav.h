@@ -5,12 +5,14 @@
 
 #include "tools/artgen/glyphs.h"
 #include "tools/artgen/image.h"
+#include "tools/artgen/scale.h"
 #include "tools/artgen/text.h"
 
 namespace zv::artgen {
 
-// Drawn over the part of the skin the entry covers at row `y`, so that it blends in.
-Image DrawNavEntry(const Image& skin, int y, NavIcon icon, std::string_view word, bool selected,
-                   const Typeface& font);
+// Drawn over the part of the skin (drawn at the same scale) that the entry covers when the layout puts its
+// top at `top_twips`, so that it blends in.
+Image DrawNavEntry(const Image& skin, Scale scale, int top_twips, NavIcon icon, std::string_view word,
+                   bool selected, const Typeface& font);
 
 }  // namespace zv::artgen

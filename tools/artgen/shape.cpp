@@ -162,6 +162,15 @@ Shape Translated(Shape shape, Vec by) {
       [shape = std::move(shape), by](double x, double y) { return shape.Contains(x - by.x, y - by.y); });
 }
 
+Shape Scaled(Shape shape, double factor) {
+  if (factor == 1.0) return shape;
+  const Box b = shape.bounds();
+  return Shape({b.x0 * factor, b.y0 * factor, b.x1 * factor, b.y1 * factor},
+               [shape = std::move(shape), factor](double x, double y) {
+                 return shape.Contains(x / factor, y / factor);
+               });
+}
+
 Mask Rasterize(const Shape& shape, int width, int height, int samples) {
   Mask mask(width, height);
   const Box b = shape.bounds();

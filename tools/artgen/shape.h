@@ -54,6 +54,8 @@ Shape operator-(Shape a, Shape b);  // a without b
 // Turned by the angle (degrees, clockwise on screen) around the pivot.
 Shape Rotated(Shape shape, Vec pivot, double degrees);
 Shape Translated(Shape shape, Vec by);
+// Grown by the factor about the origin.
+Shape Scaled(Shape shape, double factor);
 
 // Coverage of the shape in a width x height mask, from samples x samples points per pixel.
 Mask Rasterize(const Shape& shape, int width, int height, int samples = 6);

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "tools/artgen/image.h"
+#include "tools/artgen/scale.h"
 #include "tools/artgen/text.h"
 
 namespace zv::artgen {
 
-Image DrawSkin(const Typeface& font);
+Image DrawSkin(const Typeface& font, Scale scale = Scale());
 
 }  // namespace zv::artgen

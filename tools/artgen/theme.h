@@ -5,7 +5,7 @@
 
 namespace zv::artgen::theme {
 
-// Main window skin.
+// Main window skin, in design pixels (96 dpi).
 constexpr int kSkinWidth = 786;
 constexpr int kSkinHeight = 557;
 constexpr int kFrameBottom = 22;  // title frame: rows 1..21
@@ -14,14 +14,15 @@ constexpr int kBarBottom = 131;
 constexpr int kColumnRight = 206;  // navigation column x 1..205, divider at 206
 constexpr int kFooterTop = 530;    // bottom strip: divider at 530, rows 531..555
 
-// Where the program places the pieces on the skin.
-constexpr int kNavX = 7;
-constexpr int kNavY[] = {134, 169, 204, 239};
+// Where the main window lays the pieces out over the skin, in twips: at any dpi each piece is cut from the
+// skin at those twips rounded to pixels, as the layout rounds them.
+constexpr int kNavLeftTwips = 110;
+constexpr int kNavTopTwips[] = {2010, 2540, 3060, 3590};  // the entries top to bottom
+constexpr int kMinimiseLeftTwips = 10800;
+constexpr int kCloseLeftTwips = 11280;
+constexpr int kChromeButtonTopTwips = 70;
 constexpr int kNavWidth = 199;
 constexpr int kNavHeight = 36;
-constexpr int kMinimiseX = 720;
-constexpr int kCloseX = 752;
-constexpr int kChromeButtonY = 5;
 constexpr int kChromeButtonWidth = 28;
 constexpr int kChromeButtonHeight = 15;
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # At a display scale other than 100 % (ZV_DPI: 120, 144 or 192 dots per inch, set as LogPixels in a prefix of
 # its own) the program lays its windows out at that dpi: the main window, the strip chart and the free-memory
-# button take their twips at the screen's dpi, and text is drawn at its point size for that dpi.
+# button take their twips at the screen's dpi, text is drawn at its point size for that dpi, the settings page
+# is reached where its entry now lies, and the mini window takes its size and corner at that dpi.
 set -euo pipefail
 # shellcheck source=../lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
@@ -65,3 +66,26 @@ sleep 0.5
 zv_screenshot "$ZV_ART/settings_window.png" &&
   convert "$ZV_ART/settings_window.png" -crop "${ZV_CLIENT_W}x$ZV_CLIENT_H+$ZV_CLIENT_X+$ZV_CLIENT_Y" +repage \
     "$ZV_ART/settings.png" || zv_check_failed "screenshot of the settings page"
+
+# twips_of N: N screen pixels at this dpi in twips, rounded as the program rounds them.
+twips_of() {
+  echo $((($1 * 1440 + dpi / 2) / dpi))
+}
+
+# The mini window: the program started again, in the tray with the mini window on. It is 110 x 27 pixels at
+# 96 dpi, and its corner margins are 500 and 800 twips whatever the dpi.
+# shellcheck source=tray_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/tray_common.sh"
+zv_stop_wine
+zv_start_wineserver || zv_fail "no wineserver"
+tray_start 1 1 "$TIP_TITLE"
+read -r screenW screenH < <(xdotool getdisplaygeometry)
+read -r x y w h <<<"$(zv_tray rect "$TIP_TITLE")"
+zv_expect_eq "mini window size" "$(pixels 110)x$(pixels 27)" "${w}x$h"
+tipLeft=$(((($(twips_of "$screenW") - 1650 - 500) * dpi + 720) / 1440))
+tipTop=$(((($(twips_of "$screenH") - 405 - 800) * dpi + 720) / 1440))
+zv_expect "mini window at $x,$y, in the corner at ($tipLeft, $tipTop) give or take a pixel" \
+  eval "((x - tipLeft <= 1 && tipLeft - x <= 1 && y - tipTop <= 1 && tipTop - y <= 1))"
+zv_screenshot "$ZV_ART/tray.png" &&
+  convert "$ZV_ART/tray.png" -crop "${w}x$h+$x+$y" +repage "$ZV_ART/mini_window.png" ||
+  zv_check_failed "screenshot of the mini window"

@@ -1,5 +1,5 @@
 # Shared steps of the end-to-end scenarios: the Wine prefix, a private X display, the program and the driver.
-# Sourced by the scenario scripts, by tools/run.sh and by tools/measure_footprint.sh.
+# Sourced by the scenario scripts, by tools/run.sh and by the measuring scripts.
 # shellcheck shell=bash
 
 ZV_WINDOW_TITLE=Zorvane
@@ -9,6 +9,9 @@ ZV_PROGRAM_PID=""
 # Where every Wine start is logged (its command, exit status, times and what it wrote on stderr); empty: not logged.
 ZV_WINE_LOG=""
 ZV_CLOCK_START=${EPOCHREALTIME//[!0-9]/}
+
+# shellcheck source=lib/wine.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/wine.sh"
 
 # Microseconds since this script began.
 zv_clock_us() {
@@ -26,58 +29,6 @@ zv_log() {
   printf '%s\n' "$@" >>"$ZV_WINE_LOG"
 }
 
-# Wine runs with its own prefix (32-bit unless ZV_WINEARCH says win64), no Mono/Gecko installers and no desktop
-# menu entries. Its error messages stay on (ZV_WINEDEBUG changes the channels): they explain a failed start.
-zv_wine_setup() {
-  local prefix=$1
-  mkdir -p "$(dirname "$prefix")"
-  ZV_PREFIX=$(realpath -m "$prefix")
-  ZV_WINE_ENV=(WINEPREFIX="$ZV_PREFIX" WINEARCH="${ZV_WINEARCH:-win32}" WINEDEBUG="${ZV_WINEDEBUG:-fixme-all}"
-               WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8)
-  # Wine processes start without address-space randomisation: with it, a new process now and then finds the
-  # address of the shared user data taken ("failed to map the shared user data: c0000018") and dies at once.
-  ZV_NO_ASLR=(setarch "$(uname -m)" -R)
-}
-
-# zv_wine PROGRAM ARGS...: runs a Windows program in the prefix; Wine's processes never read the caller's standard
-# input, which CI does not have. With a Wine log, its standard output is passed on once it has ended, its standard
-# error goes to the log, and a non-zero exit status is reported on stderr with what Wine and the program wrote.
-zv_wine() {
-  if [[ -z $ZV_WINE_LOG ]]; then
-    env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$@" </dev/null
-    return
-  fi
-  local out err began status=0
-  out=$(mktemp) err=$(mktemp)
-  began=$(zv_clock_us)
-  env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$@" </dev/null >"$out" 2>"$err" || status=$?
-  cat "$out"
-  zv_report_start "$status" "$began" "$err" "$out" "$@"
-  rm -f "$out" "$err"
-  return "$status"
-}
-
-# zv_report_start STATUS BEGAN_US STDERR_FILE STDOUT_FILE COMMAND...: logs one ended start; a failed one is also
-# described on stderr: status, when it began, how long it ran, the tail of its output, the prefix's wineserver.
-zv_report_start() {
-  local status=$1 began=$2 err=$3 out=$4 ended what
-  shift 4
-  ended=$(zv_clock_us)
-  what="${1##*[/\\]} ${*:2}"
-  zv_log "[$(zv_seconds "$began") s] ${what% }: exit status $status after $(zv_seconds $((ended - began))) s"
-  [[ ! -s $err ]] || zv_log "$(sed 's/^/    /' "$err")"
-  ((status != 0)) || return 0
-  {
-    echo "wine ${what% }: exit status $status after $(zv_seconds $((ended - began))) s," \
-      "begun $(zv_seconds "$began") s into the run"
-    zv_tail_of "its stderr" "$err"
-    # A 64-bit program in the 64-bit prefix is started by Wine's start.exe, which reports on stdout, in the OEM
-    # code page.
-    zv_tail_of "its stdout" <(iconv -f GBK -t UTF-8 -c "$out")
-    echo "  $(zv_wineserver_state)"
-  } >&2
-}
-
 # zv_tail_of WHAT FILE: the last lines of a file, indented, or that it was empty.
 zv_tail_of() {
   if [[ -s $2 ]]; then
@@ -86,53 +37,6 @@ zv_tail_of() {
   else
     echo "  $1: empty"
   fi
-}
-
-# The wineserver of the prefix: its process id and age, or that there is none.
-zv_wineserver_state() {
-  local pid
-  for pid in $(zv_prefix_pids); do
-    [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == */wineserver* ]] || continue
-    echo "wineserver of the prefix: pid $pid, up $(ps -o etimes= -p "$pid" | tr -d ' ') s"
-    return 0
-  done
-  echo "wineserver of the prefix: none"
-}
-
-zv_wineserver() {
-  env "${ZV_WINE_ENV[@]}" wineserver "$@"
-}
-
-# Creates the prefix once; later calls reuse it. The marker tells a finished prefix from an interrupted one.
-zv_ensure_prefix() {
-  local marker="$ZV_PREFIX/.zv-ready"
-  [[ -f $marker ]] && return 0
-  (
-    flock 9
-    [[ -f $marker ]] && exit 0
-    echo "creating Wine prefix $ZV_PREFIX"
-    [[ $ZV_PREFIX != / ]] && rm -rf "$ZV_PREFIX"
-    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wineboot -i >"$ZV_PREFIX.log" 2>&1; then
-      {
-        echo "wineboot failed, see $ZV_PREFIX.log"
-        zv_tail_of "its output" "$ZV_PREFIX.log"
-      } >&2
-      exit 1
-    fi
-    # wineboot's wineserver goes down after it; a program started meanwhile can fail, so it is waited for.
-    zv_wineserver -w
-    # Without a window manager, hiding a managed window waits seconds for one to answer.
-    if ! env -u DISPLAY "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >>"$ZV_PREFIX.log" 2>&1; then
-      {
-        echo "reg add failed, see $ZV_PREFIX.log"
-        zv_tail_of "its output" "$ZV_PREFIX.log"
-      } >&2
-      exit 1
-    fi
-    zv_wineserver -w
-    touch "$marker"
-  ) 9>"$ZV_PREFIX.lock"
 }
 
 # Starts Xvfb on a free display number and exports DISPLAY; geometry defaults to 1280x800x24. Xvfb writes the number
@@ -169,110 +73,19 @@ zv_stop_display() {
   ZV_XVFB_PID=""
 }
 
-# zv_start_program EXE [LOG [ARGS...]]: starts a Windows program in the background, its Wine output going to a
-# log file, which ends with a line saying how the program ended.
-zv_start_program() {
-  local exe=$1 log=${2:-/dev/null} began
-  shift $(($# < 2 ? $# : 2))
-  local args=("$@")
-  zv_ensure_wineserver || return 1
-  began=$(zv_clock_us)
-  ZV_PROGRAM_LOG=$log
-  zv_log "[$(zv_seconds "$began") s] ${exe##*/}: started, output in $log"
-  (
-    status=0
-    env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$exe" "${args[@]}" </dev/null >"$log" 2>&1 || status=$?
-    ended=$(zv_clock_us)
-    line="${exe##*/}: exit status $status after $(zv_seconds $((ended - began))) s"
-    zv_log "[$(zv_seconds "$ended") s] $line"
-    [[ ! -f $log ]] || echo "($line)" >>"$log"
-  ) &
-  ZV_PROGRAM_PID=$!
-}
-
-# Whether the program started by zv_start_program still runs, and the last lines of its output.
-zv_program_state() {
-  if [[ -n $ZV_PROGRAM_PID ]] && kill -0 "$ZV_PROGRAM_PID" 2>/dev/null; then
-    echo "  the program is running"
-  else
-    echo "  the program has ended"
-  fi
-  zv_tail_of "its output" "${ZV_PROGRAM_LOG:-/dev/null}"
-}
-
-# Ends every process of the prefix, then waits for its wineserver to go; the log says how long that took.
-zv_stop_wine() {
-  local began ended found=none
-  began=$(zv_clock_us)
-  zv_wineserver -k 2>/dev/null && found="signalled"
-  if ! timeout 20 env "${ZV_WINE_ENV[@]}" wineserver -w 2>/dev/null; then
-    echo "the prefix's wineserver is still there 20 s after wineserver -k: $(zv_wineserver_state)" >&2
-    found="$found, still there after 20 s"
-  fi
-  if [[ -n $ZV_PROGRAM_PID ]]; then
-    wait "$ZV_PROGRAM_PID" 2>/dev/null || true
-    ZV_PROGRAM_PID=""
-  fi
-  ended=$(zv_clock_us)
-  zv_log "[$(zv_seconds "$began") s] wineserver -k: $found; done after $(zv_seconds $((ended - began))) s"
-}
-
-# Starts the prefix's wineserver, to stay up until zv_stop_wine. One that a Wine process starts goes down as soon as
-# the prefix's last program has ended (Debian's runs with -p0), and a program started while it goes down fails
-# or ends with it. A server of an earlier run that is still going down is waited for first.
-zv_start_wineserver() {
-  local began deadline=$((SECONDS + 60)) status
-  began=$(zv_clock_us)
-  while :; do
-    timeout 30 env "${ZV_WINE_ENV[@]}" wineserver -w 2>/dev/null || true
-    # The server goes to the background once it listens; it keeps what it writes on stderr in the log.
-    status=0
-    env "${ZV_WINE_ENV[@]}" wineserver -p </dev/null >/dev/null 2>>"${ZV_WINE_LOG:-/dev/null}" || status=$?
-    ((status == 0)) && break
-    # 2: another server holds the prefix's lock.
-    if ((status != 2 || SECONDS >= deadline)); then
-      echo "the prefix's wineserver did not start: exit status $status; $(zv_wineserver_state)" >&2
-      return 1
-    fi
-    zv_wineserver -k 2>/dev/null || true
-  done
-  zv_log "[$(zv_seconds "$began") s] wineserver -p: listening after $(zv_seconds $(($(zv_clock_us) - began))) s"
-}
-
-# Starts the prefix's wineserver unless one is running (wineserver -k0 signals nothing, it only asks).
-zv_ensure_wineserver() {
-  zv_wineserver -k0 2>/dev/null || zv_start_wineserver
-}
-
-# Wine processes (loader, preloader, wineserver) started for this prefix, found by their environment.
-zv_prefix_pids() {
-  local environ pid exe
-  while IFS= read -r environ; do
-    pid=${environ#/proc/}
-    pid=${pid%/environ}
-    exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || continue
-    [[ ${exe##*/} == wine* ]] && echo "$pid"
-  done < <(grep -lzxF "WINEPREFIX=$ZV_PREFIX" /proc/[0-9]*/environ 2>/dev/null)
-  return 0
-}
-
-# zv_measure_setup BUILD: the prefix of a win32 build and a private display for a measuring script, both
-# ended when the script exits.
+# zv_measure_setup BUILD: the prefix of a build (of the arch its Zorvane.exe needs) and a private display
+# for a measuring script, both ended when the script exits.
 zv_measure_setup() {
+  ZV_WINEARCH=$(zv_exe_arch "$1/app/Zorvane.exe") || exit 1
   zv_wine_setup "$1/wineprefix"
+  if ! zv_can_run_arch "$ZV_ARCH"; then
+    echo "cannot measure $1: $ZV_NO_EXEC32_REASON; measure build/win64 instead" >&2
+    exit 1
+  fi
   zv_ensure_prefix
   trap 'zv_stop_wine; zv_stop_display' EXIT
   zv_stop_wine
   zv_start_display 1280x800x24
-}
-
-# Processes of the prefix whose command line names the given executable file.
-zv_program_pids() {
-  local name=$1 pid
-  for pid in $(zv_prefix_pids); do
-    tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qiF -- "$name" && echo "$pid"
-  done
-  return 0
 }
 
 # ---- Memory held by a Linux process, so that the load Wine reports stays at a known level ----
@@ -366,6 +179,7 @@ zv_scenario() {
   ZV_EXE=$(realpath -m "$2")
   ZV_DRIVER=$(realpath -m "$3")
   zv_wine_setup "$4"
+  zv_skip_unless_runnable
   ZV_ART=$(realpath -m "$5")/$ZV_NAME
   rm -rf "$ZV_ART"
   mkdir -p "$ZV_ART"

@@ -6,5 +6,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 (($# == 1)) || { echo "usage: $0 <wine prefix>" >&2; exit 2; }
 zv_wine_setup "$1"
+zv_skip_unless_runnable
 zv_ensure_prefix
 echo "Wine prefix ready: $ZV_PREFIX"

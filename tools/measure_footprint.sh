@@ -3,13 +3,14 @@
 # the program's size and its three timer rates), measured in the same run, with their ratios: file size,
 # resident set with the window shown and started hidden (in the tray), CPU time over a minute in both states,
 # and the time from start to the first paint.
-# Usage: tools/measure_footprint.sh [win32 build dir]; ZV_CPU_SECONDS and ZV_START_RUNS override.
+# Usage: tools/measure_footprint.sh [build dir: build/win32, or build/win64 where 32-bit code cannot run];
+# ZV_CPU_SECONDS and ZV_START_RUNS override.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # shellcheck source=../e2e/lib.sh
 source e2e/lib.sh
 
-BUILD=$(realpath -m "${1:-build/win32}")
+BUILD=$(realpath -m "${1:-build/$(zv_runnable_preset)}")
 PROGRAM=$BUILD/app/Zorvane.exe
 BASELINE=$BUILD/e2e/baseline/minimal.exe
 ZV_DRIVER=$BUILD/e2e/zvdriver.exe
@@ -22,7 +23,7 @@ PROBE_X=640
 PROBE_Y=400
 
 for file in "$PROGRAM" "$BASELINE" "$ZV_DRIVER"; do
-  [[ -f $file ]] || { echo "missing $file: build the win32 preset first" >&2; exit 1; }
+  [[ -f $file ]] || { echo "missing $file: build the preset first" >&2; exit 1; }
 done
 
 ratio() {

@@ -2,13 +2,14 @@
 # Samples the resident set of Zorvane.exe under Wine every 30 s for 10 minutes, once with the main window
 # shown and once started in the tray (automatic release every minute and the mini window on in both), and
 # prints each series with its first, last, lowest and highest value. Figures only: nothing is asserted.
-# Usage: tools/measure_growth.sh [win32 build dir]; ZV_SAMPLE_SECONDS and ZV_DURATION_SECONDS override.
+# Usage: tools/measure_growth.sh [build dir: build/win32, or build/win64 where 32-bit code cannot run];
+# ZV_SAMPLE_SECONDS and ZV_DURATION_SECONDS override.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # shellcheck source=../e2e/lib.sh
 source e2e/lib.sh
 
-BUILD=$(realpath -m "${1:-build/win32}")
+BUILD=$(realpath -m "${1:-build/$(zv_runnable_preset)}")
 PROGRAM=$BUILD/app/Zorvane.exe
 ZV_DRIVER=$BUILD/e2e/zvdriver.exe
 WORK=$BUILD/growth
@@ -16,7 +17,7 @@ SAMPLE_SECONDS=${ZV_SAMPLE_SECONDS:-30}
 DURATION_SECONDS=${ZV_DURATION_SECONDS:-600}
 
 for file in "$PROGRAM" "$ZV_DRIVER"; do
-  [[ -f $file ]] || { echo "missing $file: build the win32 preset first" >&2; exit 1; }
+  [[ -f $file ]] || { echo "missing $file: build the preset first" >&2; exit 1; }
 done
 
 program_running() {

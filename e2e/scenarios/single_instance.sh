@@ -50,7 +50,7 @@ main_in_front() {
 # seconds. Such a copy is left running for the checks that follow and ended after them (end_again).
 AGAIN_PID=""
 start_again() {
-  env "${ZV_WINE_ENV[@]}" "${ZV_NO_ASLR[@]}" wine "$1" </dev/null >"$ZV_ART/$2.log" 2>&1 &
+  zv_wine_command "$1" </dev/null >"$ZV_ART/$2.log" 2>&1 &
   AGAIN_PID=$!
   zv_poll 15 again_ended
 }

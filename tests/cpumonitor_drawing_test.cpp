@@ -1,6 +1,7 @@
 // The monitor's history and picture: ticks, the scrolling grid, the three diagram styles, Reset and resize.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "tests/cpumonitor_rig.h"

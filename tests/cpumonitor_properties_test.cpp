@@ -1,6 +1,7 @@
 // The monitor's properties: set behaviour, the saved values in the property bag, start-up and clean-up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <set>
 

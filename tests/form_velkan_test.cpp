@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/main_window_rig.h"
 #include "tests/settings_files.h"
 #include "tests/startup_journal.h"

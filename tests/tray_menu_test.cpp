@@ -1,6 +1,7 @@
 // The tray menu: its items, the hidden form that owns it, and the commands chosen in it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 

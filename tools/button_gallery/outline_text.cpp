@@ -1,6 +1,7 @@
 // Outline-font captions: prefixes stripped, lines broken at spaces, coverage blended onto the canvas.
 #include "tools/button_gallery/outline_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>

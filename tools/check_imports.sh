@@ -46,16 +46,20 @@ check_version() {
 check_version "OS" MajorOSystemVersion MinorOSystemVersion
 check_version "subsystem" MajorSubsystemVersion MinorSubsystemVersion
 
-# ---- Import table: "DLL Name: X" opens a library, then one line "vma hint name" per function ----
+# ---- Import table: "DLL Name: X" opens a library, a heading names the columns, then one line per function ----
+# binutils up to 2.40 writes "vma:  Hint/Ord Member-Name Bound-To" (the name in column 3); later ones write
+# "vma:     Ordinal  Hint  Member-Name  Bound-To" (column 4, the ordinal "<none>" for an import by name).
 
 imports=$(awk '
-  /^[ \t]*DLL Name:/ { dll = $3; print "dll", dll; next }
+  /^[ \t]*DLL Name:/ { dll = $3; nameColumn = 0; print "dll", dll; next }
   dll != "" && /^[ \t]*$/ { dll = ""; next }
-  dll != "" && $1 ~ /^[0-9a-fA-F]+$/ && $2 ~ /^[0-9]+$/ && NF >= 3 { print "fn", dll, $3 }
+  dll != "" && $1 == "vma:" { for (i = 2; i <= NF; i++) if ($i == "Member-Name") nameColumn = i; next }
+  dll != "" && nameColumn > 0 && $1 ~ /^[0-9a-fA-F]+$/ && NF >= nameColumn { print "fn", dll, $nameColumn }
 ' "$headers")
 functionCount=$(grep -c '^fn ' <<<"$imports" || true)
 libraryCount=$(grep -c '^dll ' <<<"$imports" || true)
 ((libraryCount > 0)) || report "no import table found in $exe"
+((libraryCount == 0 || functionCount > 0)) || report "no imported function read from $objdump's listing of $exe"
 
 declare -A missingFunctions=()
 missingLibraries=()

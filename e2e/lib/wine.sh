@@ -20,17 +20,52 @@ zv_write_probe32() {
   chmod +x "$1"
 }
 
-# Whether this machine executes 32-bit x86 programs, found by running one. ZV_EXEC32=yes or no forces the
-# answer (for testing the scripts); once probed, the answer is exported there for child processes.
+# zv_write_probe64 FILE: the same for x86-64: "mov eax, 60; mov edi, 64; syscall", which exits with status 64.
+# It tells a folder whose files cannot be executed (mounted noexec) from a machine without 32-bit support.
+zv_write_probe64() {
+  printf '\x7fELF\x02\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$1"
+  # ELF header: executable, x86-64, version 1, entry 0x400078, program headers at 64, 64-byte header, one
+  # 56-byte program header.
+  printf '\x02\x00\x3e\x00\x01\x00\x00\x00\x78\x00\x40\x00\x00\x00\x00\x00' >>"$1"
+  printf '\x40\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00' >>"$1"
+  printf '\x00\x00\x00\x00\x40\x00\x38\x00\x01\x00\x00\x00\x00\x00\x00\x00' >>"$1"
+  # One loadable, readable and executable segment: the whole file at 0x400000.
+  printf '\x01\x00\x00\x00\x05\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00' >>"$1"
+  printf '\x00\x00\x40\x00\x00\x00\x00\x00\x00\x00\x40\x00\x00\x00\x00\x00' >>"$1"
+  printf '\x84\x00\x00\x00\x00\x00\x00\x00\x84\x00\x00\x00\x00\x00\x00\x00' >>"$1"
+  printf '\x00\x10\x00\x00\x00\x00\x00\x00' >>"$1"
+  printf '\xb8\x3c\x00\x00\x00\xbf\x40\x00\x00\x00\x0f\x05' >>"$1"
+  chmod +x "$1"
+}
+
+# zv_run_probe WRITER DIR: the exit status of the probe that WRITER writes into a new file in DIR.
+zv_run_probe() {
+  local file status=0
+  file=$(mktemp "$2/zv-probe.XXXXXX" 2>/dev/null) || return 255
+  "$1" "$file"
+  "$file" 2>/dev/null || status=$?
+  rm -f "$file"
+  return "$status"
+}
+
+# Whether this machine executes 32-bit x86 programs, found by running one, in the first of the usual
+# temporary folders where a 64-bit probe runs. ZV_EXEC32=yes or no forces the answer (for testing the
+# scripts); once probed, the answer is exported there for child processes.
 zv_can_execute_32bit() {
   if [[ -z ${ZV_EXEC32:-} ]]; then
-    local dir status=0
-    dir=$(mktemp -d)
-    zv_write_probe32 "$dir/probe32"
-    "$dir/probe32" 2>/dev/null || status=$?
-    rm -rf "$dir"
-    # 32 is the probe's own exit status; the shell's 126 ("Exec format error") or anything else means no.
-    if ((status == 32)); then ZV_EXEC32=yes; else ZV_EXEC32=no; fi
+    local dir status
+    ZV_EXEC32=no
+    for dir in "${TMPDIR:-/tmp}" /dev/shm "$HOME" "$PWD"; do
+      [[ -d $dir && -w $dir ]] || continue
+      status=0
+      zv_run_probe zv_write_probe64 "$dir" || status=$?
+      ((status == 64)) || continue
+      status=0
+      zv_run_probe zv_write_probe32 "$dir" || status=$?
+      # 32 is the probe's own exit status; the shell's 126 ("Exec format error") or anything else means no.
+      ((status == 32)) && ZV_EXEC32=yes
+      break
+    done
     export ZV_EXEC32
   fi
   [[ $ZV_EXEC32 == yes ]]

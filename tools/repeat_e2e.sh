@@ -27,6 +27,13 @@ preset=$1
 shift
 build=build/$preset
 [[ -f $build/CTestTestfile.cmake ]] || { echo "no build in $build: configure and build the preset first" >&2; exit 2; }
+# shellcheck source=../e2e/lib/wine.sh
+source e2e/lib/wine.sh
+# A skipped run would count as passed.
+if [[ $preset == win32 ]] && ! zv_can_execute_32bit; then
+  echo "cannot repeat the win32 scenarios: $ZV_NO_EXEC32_REASON" >&2
+  exit 2
+fi
 
 scenarios=("$@")
 if ((${#scenarios[@]} == 0)); then

@@ -7,6 +7,7 @@
 
 #include "e2e/driver/commands.h"
 #include "e2e/driver/console.h"
+#include "platform/win32/dpi_awareness_win32.h"
 #include "platform/win32/text_win32.h"
 #include "platform/win32/windows_api.h"
 
@@ -63,6 +64,7 @@ int Dispatch(int argc, wchar_t** argv) {
 }  // namespace zv::e2e
 
 int wmain(int argc, wchar_t** argv) {
+  zv::platform::DeclareDpiAwareness();
   SetConsoleOutputCP(CP_UTF8);
   return zv::e2e::Dispatch(argc, argv);
 }

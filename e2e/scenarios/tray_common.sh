@@ -44,10 +44,15 @@ icon_gone() {
   [[ $(zv_tray icon "$TRAY_MAIN" 2>/dev/null) == 0 ]]
 }
 
-# The centre of the first icon slot of Wine's own tray window (the shell has no other without a desktop).
+# Wine's own tray window (the shell has no other without a desktop) is shown.
+tray_window_shown() {
+  [[ $(zv_tray tray-window 2>/dev/null) == 1\ * ]]
+}
+
+# The centre of the first icon slot of Wine's tray window.
 tray_icon_point() {
-  local x y h
-  read -r x y _ h <<<"$(zv_driver client "Wine System Tray")" || return 1
+  local visible x y h
+  read -r visible x y _ h <<<"$(zv_tray tray-window)" || return 1
   echo "$((x + 10)) $((y + h / 2))"
 }
 

@@ -14,7 +14,7 @@ tray_start 0 0 "$ZV_WINDOW_TITLE"
 zv_read_client
 zv_poll 10 icon_shown || true
 zv_expect "the shell has the main window's icon at start" icon_shown
-zv_expect "Wine's tray window shows it" eval 'xdotool search --onlyvisible --name "^Wine System Tray$" >/dev/null'
+zv_expect "Wine's tray window shows it" tray_window_shown
 zv_save_screenshot start
 
 echo "records page, then the minimise image"

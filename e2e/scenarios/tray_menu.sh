@@ -53,7 +53,7 @@ zv_poll 10 program_ended || true
 zv_expect "退出 ends every process of the program" program_ended
 zv_expect "no icon left in the notification area" icon_gone
 tray_window_gone() {
-  ! xdotool search --onlyvisible --name "^Wine System Tray$" >/dev/null
+  ! tray_window_shown
 }
 zv_poll 5 tray_window_gone || true
 zv_expect "Wine's tray window, empty, went away" tray_window_gone

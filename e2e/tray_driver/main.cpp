@@ -6,10 +6,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "e2e/common/find_window.h"
+#include "platform/win32/dpi_awareness_win32.h"
 #include "platform/win32/windows_api.h"
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -31,6 +34,7 @@ constexpr wchar_t kUsage[] =
     L"       zvtray activate <window>\n"
     L"       zvtray above <upperTitle> <lowerTitle>\n"
     L"       zvtray menu-rect\n"
+    L"       zvtray tray-window\n"
     L"       zvtray cover <title> <x> <y> <width> <height> <seconds>\n";
 
 // A handle, or the first top-level window with this exact title, hidden or not, message boxes excepted.
@@ -137,6 +141,35 @@ int MenuRect() {
   return Rect(menu);
 }
 
+// Wine's notification area without a desktop: Wine 8's X11 driver draws it in a window of its own class,
+// titled "Wine System Tray"; from Wine 9 the shell's own window shows, untitled.
+bool IsTrayClass(std::wstring_view name) { return name == L"__winex11_standalone_tray" || name == L"Shell_TrayWnd"; }
+
+BOOL CALLBACK MatchShownTray(HWND window, LPARAM found) {
+  wchar_t className[32] = {};
+  GetClassNameW(window, className, static_cast<int>(std::size(className)));
+  if (!IsTrayClass(className)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return IsWindowVisible(window) ? FALSE : TRUE;
+}
+
+// Wine's notification area, a shown one first (the shell's own stays hidden where Wine 8 draws its own):
+// "VISIBLE X Y WIDTH HEIGHT", its client area on the screen.
+int TrayWindow() {
+  HWND tray = nullptr;
+  EnumWindows(MatchShownTray, reinterpret_cast<LPARAM>(&tray));
+  if (tray == nullptr) {
+    std::fputws(L"no Shell_TrayWnd window\n", stderr);
+    return 1;
+  }
+  RECT client{};
+  GetClientRect(tray, &client);
+  POINT origin{0, 0};
+  ClientToScreen(tray, &origin);
+  return Print(std::string(IsWindowVisible(tray) ? "1 " : "0 ") + std::to_string(origin.x) + " " +
+               std::to_string(origin.y) + " " + std::to_string(client.right) + " " + std::to_string(client.bottom));
+}
+
 // Prints 1 when the first window lies above the second in the z-order.
 int Above(HWND upper, HWND lower) {
   for (HWND w = GetWindow(upper, GW_HWNDNEXT); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
@@ -185,6 +218,7 @@ int Dispatch(int argc, wchar_t** argv) {
     return Cover(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]), _wtoi(argv[7]));
   }
   if (command == L"menu-rect" && argc == 2) return MenuRect();
+  if (command == L"tray-window" && argc == 2) return TrayWindow();
   if (argc < 3) {
     std::fputws(kUsage, stderr);
     return 2;
@@ -213,6 +247,7 @@ int Dispatch(int argc, wchar_t** argv) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  zv::platform::DeclareDpiAwareness();
   // Lines end in LF only, as the scripts that read them expect.
   _setmode(_fileno(stdout), _O_BINARY);
   return Dispatch(argc, argv);

@@ -143,7 +143,9 @@ int MenuRect() {
 
 // Wine's notification area without a desktop: Wine 8's X11 driver draws it in a window of its own class,
 // titled "Wine System Tray"; from Wine 9 the shell's own window shows, untitled.
-bool IsTrayClass(std::wstring_view name) { return name == L"__winex11_standalone_tray" || name == L"Shell_TrayWnd"; }
+bool IsTrayClass(std::wstring_view name) {
+  return name == L"__winex11_standalone_tray" || name == L"Shell_TrayWnd";
+}
 
 BOOL CALLBACK MatchShownTray(HWND window, LPARAM found) {
   wchar_t className[32] = {};
@@ -167,7 +169,8 @@ int TrayWindow() {
   POINT origin{0, 0};
   ClientToScreen(tray, &origin);
   return Print(std::string(IsWindowVisible(tray) ? "1 " : "0 ") + std::to_string(origin.x) + " " +
-               std::to_string(origin.y) + " " + std::to_string(client.right) + " " + std::to_string(client.bottom));
+               std::to_string(origin.y) + " " + std::to_string(client.right) + " " +
+               std::to_string(client.bottom));
 }
 
 // Prints 1 when the first window lies above the second in the z-order.

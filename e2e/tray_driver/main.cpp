@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -122,18 +123,33 @@ int State(HWND window) {
                " foreground=" + (GetForegroundWindow() == window ? "1" : "0"));
 }
 
-BOOL CALLBACK MatchOpenMenu(HWND window, LPARAM context) {
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (std::wstring_view(className) != L"#32768" || !IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(context) = window;
-  return FALSE;
+// A search of the top-level windows by class: the first visible one, else (unless only visible ones count)
+// the last hidden one.
+struct ClassSearch {
+  std::initializer_list<std::wstring_view> classes;
+  bool visibleOnly = false;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchClass(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<ClassSearch*>(context);
+  wchar_t className[32] = {};
+  GetClassNameW(window, className, static_cast<int>(std::size(className)));
+  if (std::find(search.classes.begin(), search.classes.end(), className) == search.classes.end()) return TRUE;
+  const bool visible = IsWindowVisible(window) != FALSE;
+  if (visible || !search.visibleOnly) search.found = window;
+  return visible ? FALSE : TRUE;
+}
+
+HWND FindByClass(std::initializer_list<std::wstring_view> classes, bool visibleOnly) {
+  ClassSearch search{classes, visibleOnly};
+  EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 // The popup menu now open (the platform's menu window class), wherever the platform placed it.
 int MenuRect() {
-  HWND menu = nullptr;
-  EnumWindows(MatchOpenMenu, reinterpret_cast<LPARAM>(&menu));
+  HWND menu = FindByClass({L"#32768"}, true);
   if (menu == nullptr) {
     std::fputws(L"no menu open\n", stderr);
     return 1;
@@ -141,27 +157,13 @@ int MenuRect() {
   return Rect(menu);
 }
 
-// Wine's notification area without a desktop: Wine 8's X11 driver draws it in a window of its own class,
-// titled "Wine System Tray"; from Wine 9 the shell's own window shows, untitled.
-bool IsTrayClass(std::wstring_view name) {
-  return name == L"__winex11_standalone_tray" || name == L"Shell_TrayWnd";
-}
-
-BOOL CALLBACK MatchShownTray(HWND window, LPARAM found) {
-  wchar_t className[32] = {};
-  GetClassNameW(window, className, static_cast<int>(std::size(className)));
-  if (!IsTrayClass(className)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return IsWindowVisible(window) ? FALSE : TRUE;
-}
-
-// Wine's notification area, a shown one first (the shell's own stays hidden where Wine 8 draws its own):
-// "VISIBLE X Y WIDTH HEIGHT", its client area on the screen.
+// Wine's notification area without a desktop, a shown one first: Wine 8's X11 driver draws it in a window
+// of its own class, titled "Wine System Tray", beside the shell's hidden one; from Wine 9 the shell's own
+// window shows, untitled. Prints "VISIBLE X Y WIDTH HEIGHT", its client area on the screen.
 int TrayWindow() {
-  HWND tray = nullptr;
-  EnumWindows(MatchShownTray, reinterpret_cast<LPARAM>(&tray));
+  HWND tray = FindByClass({L"__winex11_standalone_tray", L"Shell_TrayWnd"}, false);
   if (tray == nullptr) {
-    std::fputws(L"no Shell_TrayWnd window\n", stderr);
+    std::fputws(L"no tray window\n", stderr);
     return 1;
   }
   RECT client{};

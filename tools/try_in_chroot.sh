@@ -26,7 +26,8 @@ bind() {
 }
 unbind() {
   local point
-  for point in "${mounted[@]}"; do umount "$point" || true; done
+  # A process of the run that is still ending can keep a mount busy for a moment: then it is detached.
+  for point in "${mounted[@]}"; do umount "$point" 2>/dev/null || umount -l "$point" || true; done
 }
 trap unbind EXIT
 bind proc -t proc proc

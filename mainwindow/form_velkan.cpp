@@ -4,6 +4,7 @@
 #include "forms/velkan_definition.h"
 #include "mainwindow/control_lookup.h"
 #include "memory/taskbar.h"
+#include "platform/forms/keys.h"
 
 namespace zv::mainwindow {
 namespace {
@@ -68,6 +69,7 @@ void FormVelkan::WireEvents() {
   using forms::MouseEvent;
   form_.onLoad = [this] { Form_Load(); };
   form_.onCloseRequest = [this] { form_.Hide(); };
+  form_.onKeyPreview = [this](int keyCode, int shift) { return Form_KeyPreview(keyCode, shift); };
   form_.onEndSession = [this] { EndProgram(); };
   form_.onMouseDown = [this](MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
   form_.onMouseMove = [this](MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
@@ -184,11 +186,7 @@ void FormVelkan::SelectPage(Page page) {
     (*images)[0]->SetVisible(owner == page);
     (*images)[1]->SetVisible(owner != page);
   }
-  const std::pair<forms::PictureBox*, Page> pages[] = {{pictureState_, Page::Status},
-                                                       {pictureSettings_, Page::Settings},
-                                                       {pictureRecords_, Page::Records},
-                                                       {pictureAbout_, Page::About}};
-  for (auto [container, owner] : pages) container->SetVisible(owner == page);
+  for (auto [container, owner] : PagesInNavigationOrder()) container->SetVisible(owner == page);
   switch (page) {
     case Page::Status:
       labelState_->SetCaption("系统内存使用状态");
@@ -203,6 +201,30 @@ void FormVelkan::SelectPage(Page page) {
       labelState_->SetCaption("关于软件");
       break;
   }
+}
+
+std::array<std::pair<forms::PictureBox*, FormVelkan::Page>, 4> FormVelkan::PagesInNavigationOrder() const {
+  return {{{pictureState_, Page::Status},
+           {pictureSettings_, Page::Settings},
+           {pictureRecords_, Page::Records},
+           {pictureAbout_, Page::About}}};
+}
+
+bool FormVelkan::Form_KeyPreview(int keyCode, int shift) {
+  const int modifiers = shift & (forms::kShiftMask | forms::kCtrlMask | forms::kAltMask);
+  if (keyCode == forms::key::kEscape && modifiers == 0) {
+    form_.Hide();
+    return true;
+  }
+  if (keyCode != forms::key::kTab || (modifiers & ~forms::kShiftMask) != forms::kCtrlMask) return false;
+  const auto pages = PagesInNavigationOrder();
+  std::size_t shown = 0;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (pages[i].first->Visible()) shown = i;
+  }
+  const std::size_t step = (modifiers & forms::kShiftMask) != 0 ? pages.size() - 1 : 1;
+  SelectPage(pages[(shown + step) % pages.size()].second);
+  return true;
 }
 
 void FormVelkan::ImageStatus_Click(int) { SelectPage(Page::Status); }
@@ -255,9 +277,7 @@ void FormVelkan::EndProgram() { ExitProgram(); }
 void FormVelkan::ShowUnknownError() { messages_.Show(kUnknownError, forms::MessageIcon::None); }
 
 // The graph shows its retained image again.
-void FormVelkan::RefreshCpuMonitor() {
-  cpuMonitor_->Refresh();
-}
+void FormVelkan::RefreshCpuMonitor() { cpuMonitor_->Refresh(); }
 // The taskbar button's window menu needs the system-menu and minimise styles.
 void FormVelkan::ApplyTaskbarStyle() { memory::ApplyTaskbarStyle(services_.windows, form_.Handle()); }
 

@@ -67,6 +67,9 @@ class FormVelkan {
   void LabelState_Click();
   void LabelSettings2_Click();
 
+  // Ctrl+Tab and Ctrl+Shift+Tab go to the next and the previous page in the navigation's order, round
+  // and round; Esc does what the minimise image does. True for a key it took.
+  bool Form_KeyPreview(int keyCode, int shift);
   void Form_MouseDown(int button, int shift, float x, float y);
   void Form_MouseMove(int button, int shift, float x, float y);
   void ImageMin_MouseMove(int index, int button, int shift, float x, float y);
@@ -129,6 +132,8 @@ class FormVelkan {
   void LayOutChrome();
   [[nodiscard]] bool FillIntervalList();
   void SelectPage(Page page);
+  // The pages in the order the navigation shows them, each with its container.
+  std::array<std::pair<forms::PictureBox*, Page>, 4> PagesInNavigationOrder() const;
   static void ShowChromeLook(const ChromeImages& images, int look);
   void ChromeMouseUp(const ChromeImages& images);
   void OpenHomePage();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/forms/keys.h"
 #include "tests/main_window_rig.h"
 #include "tests/settings_files.h"
 #include "tests/startup_journal.h"
@@ -111,6 +112,29 @@ TEST_F(FormVelkanTest, NavigationSelectsEachPageAndItsTitle) {
       EXPECT_EQ(At(array, 1).Visible(), !chosen) << n.title << " " << array;
     }
   }
+}
+
+// Ctrl+Tab walks the pages in the navigation's order and round again, Ctrl+Shift+Tab walks back; Esc
+// (and only Esc alone) hides the window as the minimise image does, and the program runs on.
+TEST_F(FormVelkanTest, CtrlTabWalksThePagesAndEscHidesTheWindow) {
+  Load();
+  auto press = [&](int key, int modifiers) { host.backend.Keyboard().Press(form(), key, modifiers); };
+  for (const char* page :
+       {"PictureSettings", "PictureRecords", "PictureAbout", "PictureState", "PictureSettings"}) {
+    press(forms::key::kTab, forms::kCtrlMask);
+    EXPECT_EQ(VisiblePages(), page);
+  }
+  for (const char* page : {"PictureState", "PictureAbout", "PictureRecords", "PictureSettings"}) {
+    press(forms::key::kTab, forms::kCtrlMask | forms::kShiftMask);
+    EXPECT_EQ(VisiblePages(), page);
+  }
+  EXPECT_EQ(LabelAt("LabelState").Caption(), "软件设置");
+  press(forms::key::kEscape, forms::kShiftMask);
+  EXPECT_TRUE(form().Visible());
+  press(forms::key::kEscape, 0);
+  EXPECT_FALSE(form().Visible());
+  EXPECT_FALSE(host.loop.QuitRequested());
+  EXPECT_TRUE(form().FindTimer("TimerGetMemoryState")->Running());
 }
 
 TEST_F(FormVelkanTest, PageTitleAndSettingsLinkNavigate) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Navigation: each entry of the left column shows its page, its title and its selected look; the title returns home.
+# Navigation: each entry of the left column shows its page, its title and its selected look; the title returns home;
+# Ctrl+Tab and Ctrl+Shift+Tab walk the pages and Esc hides the window.
 set -euo pipefail
 # shellcheck source=../lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
@@ -46,3 +47,20 @@ echo "clicking the page title"
 zv_click_control LabelState
 expect_page_shown status
 zv_save_screenshot title_returns_home
+
+# The keyboard alone: the window has the focus after the clicks above.
+echo "Ctrl+Tab walks the pages in the navigation's order, Ctrl+Shift+Tab walks back"
+for page in settings records about status; do
+  xdotool key ctrl+Tab
+  expect_page_shown "$page"
+done
+xdotool key ctrl+shift+Tab
+expect_page_shown about
+zv_save_screenshot keyboard_pages
+main_hidden() {
+  [[ $(zv_driver visible "$ZV_WINDOW_TITLE" 2>/dev/null) == 0 ]]
+}
+echo "Esc hides the window as the minimise image does"
+xdotool key Escape
+zv_poll 5 main_hidden || true
+zv_expect_eq "visible flag of the main window after Esc" 0 "$(zv_driver visible "$ZV_WINDOW_TITLE")"

@@ -72,6 +72,10 @@ class Form : public Container {
   std::function<void()> onCloseRequest;
   // The Windows session ends; the program must end now.
   std::function<void()> onEndSession;
+  // A key pressed anywhere in the window (a key code of forms::key, the Shift and Ctrl state as the mask
+  // kShiftMask | kCtrlMask), before the control with the focus and the Tab navigation see it; true keeps
+  // it from them.
+  std::function<bool(int keyCode, int shift)> onKeyPreview;
 
  private:
   TextRenderer& text_;

@@ -6,6 +6,7 @@ namespace zv::forms::key {
 constexpr int kTab = 9;
 constexpr int kEnter = 13;
 constexpr int kShift = 16;
+constexpr int kControl = 17;
 constexpr int kEscape = 27;
 constexpr int kSpace = 32;
 constexpr int kLeft = 37;

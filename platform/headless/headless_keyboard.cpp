@@ -41,18 +41,24 @@ void HeadlessKeyboard::Forget(const forms::Control& control) {
   if (spacePushed_ == &control) spacePushed_ = nullptr;
 }
 
-void HeadlessKeyboard::Press(forms::Form& form, int keyCode, bool shift) {
-  Queue(form, keyCode, shift);
+void HeadlessKeyboard::Press(forms::Form& form, int keyCode, int modifiers) {
+  Queue(form, keyCode, modifiers);
   Drain();
 }
 
-void HeadlessKeyboard::Send(forms::Form& form, int keyCode, bool shift) { Press(form, keyCode, shift); }
+void HeadlessKeyboard::Send(forms::Form& form, int keyCode, int modifiers) {
+  Press(form, keyCode, modifiers);
+}
 
-void HeadlessKeyboard::Queue(forms::Form& form, int keyCode, bool shift) {
+void HeadlessKeyboard::Queue(forms::Form& form, int keyCode, int modifiers) {
+  const bool shift = (modifiers & forms::kShiftMask) != 0;
+  const bool control = (modifiers & forms::kCtrlMask) != 0;
+  if (control) queue_.push_back({&form, forms::key::kControl, true});
   if (shift) queue_.push_back({&form, forms::key::kShift, true});
   queue_.push_back({&form, keyCode, true});
   queue_.push_back({&form, keyCode, false});
   if (shift) queue_.push_back({&form, forms::key::kShift, false});
+  if (control) queue_.push_back({&form, forms::key::kControl, false});
 }
 
 // Handlers may send keystrokes; they wait for the ones before them, as in the platform's queue.
@@ -74,6 +80,8 @@ void HeadlessKeyboard::Drain() {
 void HeadlessKeyboard::Down(const Stroke& stroke) {
   const int keyCode = stroke.keyCode;
   if (keyCode == forms::key::kShift) shift_ |= forms::kShiftMask;
+  if (keyCode == forms::key::kControl) shift_ |= forms::kCtrlMask;
+  if (stroke.form->onKeyPreview && stroke.form->onKeyPreview(keyCode, shift_)) return;
   if (keyCode == forms::key::kTab) {
     if (forms::Control* next = forms::NextTabStop(*stroke.form, focus_, shift_ & forms::kShiftMask))
       SetFocus(next);
@@ -95,6 +103,7 @@ void HeadlessKeyboard::Down(const Stroke& stroke) {
 void HeadlessKeyboard::Up(const Stroke& stroke) {
   const int keyCode = stroke.keyCode;
   if (keyCode == forms::key::kShift) shift_ &= ~forms::kShiftMask;
+  if (keyCode == forms::key::kControl) shift_ &= ~forms::kCtrlMask;
   forms::Control* target = focus_;
   if (forms::HostedControl* hosted = AsHosted(target)) {
     hosted->OnKeyUp(keyCode, shift_);

@@ -18,11 +18,11 @@ class HeadlessKeyboard {
   // The focus leaves this control (it goes away).
   void Forget(const forms::Control& control);
 
-  // The user presses and releases a key (holding Shift around it when `shift`) in the form: down, the
-  // character it types, up. Keystrokes sent while it is handled follow it.
-  void Press(forms::Form& form, int keyCode, bool shift = false);
+  // The user presses and releases a key in the form, holding the keys of `modifiers` (kShiftMask,
+  // kCtrlMask) around it: down, the character it types, up. Keystrokes sent while it is handled follow it.
+  void Press(forms::Form& form, int keyCode, int modifiers = 0);
   // Keystrokes sent by the program: queued behind those being handled, as the platform queues them.
-  void Send(forms::Form& form, int keyCode, bool shift = false);
+  void Send(forms::Form& form, int keyCode, int modifiers = 0);
   int ShiftState() const { return shift_; }
 
  private:
@@ -31,7 +31,7 @@ class HeadlessKeyboard {
     int keyCode;
     bool down;
   };
-  void Queue(forms::Form& form, int keyCode, bool shift);
+  void Queue(forms::Form& form, int keyCode, int modifiers);
   void Drain();
   void Down(const Stroke& stroke);
   void Up(const Stroke& stroke);

@@ -145,7 +145,8 @@ void HeadlessBackend::Attach(forms::Control& control) {
     auto& hosted = static_cast<forms::HostedControl&>(control);
     auto surface = std::make_unique<HeadlessSurface>(hosted, text_);
     surface->onSendTab = [this, &control](bool backward) {
-      if (forms::Form* form = control.OwnerForm()) keyboard_.Send(*form, forms::key::kTab, backward);
+      if (forms::Form* form = control.OwnerForm())
+        keyboard_.Send(*form, forms::key::kTab, backward ? forms::kShiftMask : 0);
     };
     surfaces_[&control] = std::move(surface);
     return;

@@ -31,9 +31,9 @@ class ContractBackend {
   virtual void Focus(forms::Control& control) = 0;
   // The name of the control that has the focus; empty when no control of an open form has it.
   virtual std::string FocusedName() = 0;
-  // The user presses and releases a key (forms::key codes), Shift held around it when `shift`;
-  // returns when the keystroke and whatever it caused have been handled.
-  virtual void PressKey(int keyCode, bool shift = false) = 0;
+  // The user presses and releases a key (forms::key codes), holding the keys of `modifiers` (kShiftMask,
+  // kCtrlMask) around it; returns when the keystroke and whatever it caused have been handled.
+  virtual void PressKey(int keyCode, int modifiers = 0) = 0;
   // The user clicks the middle of the control with the left button.
   virtual void Click(forms::Control& control) = 0;
   // The user puts the caret at the end of the box's text and types the text there.

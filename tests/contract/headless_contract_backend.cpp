@@ -58,8 +58,8 @@ class HeadlessContractBackend final : public ContractBackend {
     forms::Control* focus = host_.backend.Keyboard().Focused();
     return focus != nullptr ? focus->Name() : std::string();
   }
-  void PressKey(int keyCode, bool shift) override {
-    host_.backend.Keyboard().Press(*forms_.back(), keyCode, shift);
+  void PressKey(int keyCode, int modifiers) override {
+    host_.backend.Keyboard().Press(*forms_.back(), keyCode, modifiers);
   }
   void Click(forms::Control& control) override { host_.backend.Click(control); }
   void TypeAtEnd(forms::TextBox& box, std::string_view text) override {

@@ -79,7 +79,7 @@ class KeyboardContractTest : public ::testing::Test {
     backend->Focus(Named(start));
     std::vector<std::string> visited;
     for (int i = 0; i < presses; ++i) {
-      backend->PressKey(forms::key::kTab, shift);
+      backend->PressKey(forms::key::kTab, shift ? forms::kShiftMask : 0);
       visited.push_back(backend->FocusedName());
     }
     return visited;
@@ -179,7 +179,7 @@ TEST_F(KeyboardContractTest, KeysReachTheSelfDrawnControlWithTheFocus) {
   for (const Case& c : cases) {
     backend->Focus(Named(c.start));
     log.clear();
-    backend->PressKey(c.key, c.shift);
+    backend->PressKey(c.key, c.shift ? forms::kShiftMask : 0);
     EXPECT_EQ(log, c.log) << c.what;
     EXPECT_EQ(backend->FocusedName(), c.focusAfter) << c.what;
   }
@@ -208,6 +208,54 @@ TEST_F(KeyboardContractTest, AClickFocusesATabStopOnlyAndSpaceClicksTheFocusedCh
   backend->PressKey(forms::key::kSpace);
   EXPECT_EQ(box.Value(), 1);
   EXPECT_EQ(backend->ShownCheckState(box), 1);
+}
+
+// The form sees each key first, with the Shift and Ctrl state: a key it takes reaches neither the control
+// with the focus nor the Tab navigation; one it leaves goes on as before.
+TEST_F(KeyboardContractTest, TheFormPreviewsKeysAndAKeyItTakesGoesNoFurther) {
+  std::vector<std::string> previewed;
+  form.onKeyPreview = [&](int key, int shift) {
+    const int modifiers = shift & (forms::kShiftMask | forms::kCtrlMask);
+    if (key == forms::key::kShift || key == forms::key::kControl) return false;
+    previewed.push_back(std::to_string(key) + "/" + std::to_string(modifiers));
+    return key == forms::key::kEscape || (key == forms::key::kTab && (modifiers & forms::kCtrlMask) != 0);
+  };
+  struct Case {
+    const char* what;
+    int key;
+    int modifiers;
+    std::vector<std::string> preview;
+    std::vector<std::string> probeLog;
+    const char* focusAfter;
+  };
+  const Case cases[] = {
+      {"Esc, taken", forms::key::kEscape, 0, {"27/0"}, {}, "ProbeFirst"},
+      {"Ctrl+Tab, taken", forms::key::kTab, forms::kCtrlMask, {"9/2"}, {}, "ProbeFirst"},
+      {"Ctrl+Shift+Tab, taken",
+       forms::key::kTab,
+       forms::kCtrlMask | forms::kShiftMask,
+       {"9/3"},
+       {},
+       "ProbeFirst"},
+      {"Tab, left to the navigation", forms::key::kTab, 0, {"9/0"}, {"ProbeFirst lost focus"}, "CheckSecond"},
+  };
+  for (const Case& c : cases) {
+    backend->Focus(Named("ProbeFirst"));
+    previewed.clear();
+    log.clear();
+    backend->PressKey(c.key, c.modifiers);
+    // What the focused control was told of the key itself (the Shift and Ctrl keys reach it as ever).
+    std::vector<std::string> toldOfKey;
+    for (const std::string& entry : log) {
+      const bool modifierKey =
+          entry.find(" 16") != std::string::npos || entry.find(" 17") != std::string::npos;
+      if (entry.find(" up ") == std::string::npos && !modifierKey) toldOfKey.push_back(entry);
+    }
+    EXPECT_EQ(previewed, c.preview) << c.what;
+    EXPECT_EQ(toldOfKey, c.probeLog) << c.what;
+    EXPECT_EQ(backend->FocusedName(), c.focusAfter) << c.what;
+  }
+  form.onKeyPreview = nullptr;
 }
 
 }  // namespace

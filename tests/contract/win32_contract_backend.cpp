@@ -116,12 +116,16 @@ class Win32ContractBackend final : public ContractBackend {
     }
     return {};
   }
-  void PressKey(int keyCode, bool shift) override {
+  void PressKey(int keyCode, int modifiers) override {
+    const bool shift = (modifiers & forms::kShiftMask) != 0;
+    const bool control = (modifiers & forms::kCtrlMask) != 0;
     std::vector<INPUT> inputs;
+    if (control) AddKey(inputs, VK_CONTROL, false);
     if (shift) AddKey(inputs, VK_SHIFT, false);
     AddKey(inputs, keyCode, false);
     AddKey(inputs, keyCode, true);
     if (shift) AddKey(inputs, VK_SHIFT, true);
+    if (control) AddKey(inputs, VK_CONTROL, true);
     Send(inputs);
   }
   void Click(forms::Control& control) override {

@@ -25,6 +25,11 @@ inline int KeyShiftState() {
   return shift;
 }
 
+// Sent to a window of the program for a key pressed in it, before the dialog navigation sees the key
+// (wParam the virtual key, lParam its KeyShiftState): a form that takes the key answers nonzero; every other
+// window answers 0, as DefWindowProc does.
+constexpr UINT kPreviewKeyMessage = WM_APP + 0x60;
+
 inline int HeldButtons(WPARAM keys) {
   int buttons = 0;
   if (keys & MK_LBUTTON) buttons |= forms::kLeftButton;

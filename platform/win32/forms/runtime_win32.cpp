@@ -9,6 +9,7 @@
 #include "platform/forms/timer.h"
 #include "platform/picture_scaling.h"
 #include "platform/win32/dpi_awareness_win32.h"
+#include "platform/win32/forms/input_state_win32.h"
 #include "platform/win32/text_win32.h"
 
 namespace zv::platform {
@@ -88,6 +89,10 @@ void Win32MessageBoxes::Show(std::string_view text, forms::MessageIcon icon) {
 
 void DispatchUiMessage(MSG& msg) {
   HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root != nullptr && msg.message == WM_KEYDOWN &&
+      SendMessageW(root, kPreviewKeyMessage, msg.wParam, KeyShiftState()) != 0) {
+    return;
+  }
   if (root != nullptr && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
       IsDialogMessageW(root, &msg)) {
     return;

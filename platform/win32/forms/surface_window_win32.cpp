@@ -3,6 +3,7 @@
 #include "platform/forms/painter.h"
 #include "platform/win32/forms/automation_win32.h"
 #include "platform/win32/forms/forms_backend_win32.h"
+#include "platform/win32/forms/input_state_win32.h"
 #include "platform/win32/forms/mouse_input_win32.h"
 #include "platform/win32/forms/window_class_win32.h"
 #include "platform/win32/text_win32.h"
@@ -187,6 +188,10 @@ bool SurfaceWindow::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     case kDpiChangedMessage:
       ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       result = 0;
+      return true;
+    case kPreviewKeyMessage:
+      result =
+          form.onKeyPreview && form.onKeyPreview(static_cast<int>(wParam), static_cast<int>(lParam)) ? 1 : 0;
       return true;
     case WM_COPYDATA:
       result = AnswerInspection(form, hwnd_, wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE

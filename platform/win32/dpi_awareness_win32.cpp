@@ -30,7 +30,7 @@ bool DeclarePerMonitorV2() {
 
 bool DeclarePerMonitor() {
   // shcore.dll (Windows 8.1) stays loaded: the awareness it records belongs to the process.
-  if (GetModuleHandleW(L"shcore.dll") == nullptr && LoadLibraryW(L"shcore.dll") == nullptr) return false;
+  if (GetModuleHandleW(L"shcore.dll") == nullptr && LoadSystemLibrary(L"shcore.dll") == nullptr) return false;
   const auto set = LateBound<SetAwarenessFunction>(L"shcore.dll", "SetProcessDpiAwareness");
   return set != nullptr && SUCCEEDED(set(kProcessPerMonitorDpiAware));
 }

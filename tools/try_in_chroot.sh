@@ -34,14 +34,16 @@ bind proc -t proc proc
 bind dev --bind /dev
 bind dev/pts --bind /dev/pts
 
-rm -rf "$root/work/zorvane"
-mkdir -p "$root/work/zorvane"
-git archive HEAD | tar -x -C "$root/work/zorvane"
+# The tree's place inside the chroot.
+inside=/root/zorvane
+rm -rf "${root:?}$inside"
+mkdir -p "$root$inside"
+git archive HEAD | tar -x -C "$root$inside"
 echo "try_in_chroot: $(chroot "$root" cat /etc/debian_version), tree at $(git rev-parse --short HEAD)"
 began=$SECONDS
 status=0
 chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root CI=true \
-  /bin/bash -c 'cd /work/zorvane && tools/test.sh' </dev/null >"$root.test.log" 2>&1 || status=$?
+  /bin/bash -c "cd $inside && tools/test.sh" </dev/null >"$root.test.log" 2>&1 || status=$?
 elapsed=$((SECONDS - began))
 sed -n '/^==== summary/,$p' "$root.test.log"
 echo "try_in_chroot: $suite: exit status $status after $((elapsed / 60)) min $((elapsed % 60)) s; output in $root.test.log"
